@@ -1,0 +1,95 @@
+// The course's shared state. Every routine of both programs reads and writes
+// these variables by name (A$ is one variable everywhere), exactly as the
+// lesson code is written; they live for the whole run. Numbers start at 0 and
+// texts empty, as the lesson code counts on; the arrays are created at
+// start-up. A test resets everything with reset_globals().
+//
+// One section per subsystem; add a variable to the section of the subsystem
+// that first writes it, after checking that it is not already here.
+//
+// One clash of names: the table R$() is `R$`; the plain text R$ (the scratch
+// of STRIP_SPACES) is `R$s`.
+#pragma once
+#include "engine/platform/runtime.h"
+
+enum class Program { Morvane, Talisse };
+
+struct Globals {
+    // Which course program is running: Talisse has no pictograms, no JYOU
+    // skip, a brace that does not advance and a column layout without pause.
+    Program program = Program::Morvane;
+
+    // ------------------------------------------------ shared page state
+    Str KKAI$;          // text for MU, in formula mark-up
+    Str A$;             // text for measuring and per-glyph drawing; scratch
+    float DSM1 = 0;     // x of the next piece of text
+    float DSM2 = 0;     // y (line top) of the next piece of text
+    float YMOTO = 0;    // palette colour of the next text
+    float B1 = 0;       // left margin of the page
+    float B2 = 0;       // y of the current line
+    float B3 = 0;
+    float B4 = 0;       // saved draw width
+    float YI1 = 0;      // x where the last piece ended
+    float TY = 0;       // a measured width
+    float II = 0;
+
+    // ----------------------------------------- formula text display
+    float X1 = 0;        // exponent flag
+    float TBSIYAKX = 0;  // small raised flag
+    float SIZE1 = 0;     // open-root state
+    float AY = 0;        // over-line start
+    float AA1 = 0;       // big-bracket switch
+    float RTASKAI1 = 0;  // fraction-part mode
+    float N1 = 0;
+    float SOSU = 0;
+    Str t0007$;
+    float TA6 = 0, YT = 0, ZX12 = 0, NAG = 0, HENK = 0, ZX5 = 0;
+    Str GY0$, LT$;
+    float X = 0, R1B = 0, KJ2 = 0, TKAI = 0, TBBOYAKY = 0, X3 = 0, DB1 = 0, Y = 0;
+    Str DS1$, G$, YY$, T$, F$, U$, L$;
+    Str R$s;  // plain text R$ (see above)
+    float DS4 = 0;
+
+    // ------------------------------------------------------ course shell
+    Str II1$;          // course title
+    float Y5 = 0;      // x of the input field
+    float Y6 = 0;      // y of the input field
+    float XG = 0;
+    float B = 0;
+    Str I$;            // the last key polled
+    Str DS2$;          // typed entry
+    float AINP = 0;    // its value
+    float A = 0;       // section-menu choice
+    float JYOU = 0;    // key-pause skip switch (Morvane)
+    float XJ2 = 0, YJ3 = 0;
+    StrArray TITLE$;   // texts of F()
+    NumArray F;
+    StrArray A1$;      // texts of T()
+    NumArray T;
+    NumArray R1A;
+    NumArray GY5;
+    NumArray t0014;
+    NumArray Y7;
+    StrArray R$;       // table R$()
+    StrArray X$;
+    NumArray GX3;      // coefficients and multipliers for the solver
+    NumArray GY3;      // right-hand sides for the solver
+
+    // ------------------------------------------- elimination solver
+    float AA = 0;      // pause switch
+    float LLT = 0;     // answer-line switch
+    Str CCC3$, ENZAN$;  // equation labels
+    Str REI0Y$, N$;     // texts of x and y
+    Str A41$;
+    float XI0 = 0;
+
+    // ------------------------------------------------------ course units
+};
+
+inline Globals G;
+
+// Everything back to its start value (the arrays uncreated), for `program`.
+inline void reset_globals(Program program = Program::Morvane) {
+    G = Globals{};
+    G.program = program;
+}

@@ -1,0 +1,107 @@
+// The page behind the runtime: every draw is recorded in a display list, from
+// which the page is rasterised (cairo) at any scale, both into the window and,
+// headless, into PNG files. Also the program's backends: a real window (SDL2)
+// or a headless run whose keys come from a script.
+#pragma once
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/platform/cp932.h"
+
+namespace plat {
+
+constexpr float kPageWidth = 1366;  // logical page, map mode 1
+constexpr float kPageHeight = 768;
+
+enum class Face { Gothic, Serif, MTExtra };
+
+struct Font {
+    Face face = Face::Gothic;
+    float size = 16;
+    bool bold = false;
+    bool italic = false;
+};
+
+enum class OpKind {
+    Text,      // a: top-left; text, h, v, font, colour
+    Line,      // a to b; colour, width
+    Box,       // corners a and b; colour (edge), fill, width
+    Circle,    // centre a, radius r; start/end in turns; filled, fill
+    Polyline,  // pts; colour, width
+    Clear,     // the whole window
+    Note,      // not drawn: a whole text as a caller gave it, from a to (b.x, a.y)
+};
+
+struct DrawOp {
+    OpKind kind = OpKind::Text;
+    float ax = 0, ay = 0, bx = 0, by = 0;
+    float r = 0, start = 0, end = 0;
+    int colour = 0;
+    int fill = 0;
+    bool filled = false;
+    float width = 3;  // pen width in logical units
+    Str text;         // CP932
+    float h = 1, v = 1;
+    Font font;
+    std::vector<std::pair<float, float>> pts;  // (x, y), in drawing order
+};
+
+// The display list since the last clear (tests read it).
+const std::vector<DrawOp>& display_list();
+void clear_display_list();
+// Current drawing state.
+const Font& current_font();
+float current_draw_width();
+
+// Records a whole text as its caller gave it (formula mark-up and all), drawn
+// from (x, y) to x_end, so that the page's visible texts can be listed.
+void note_text(float x, float y, float x_end, float colour, const Str& text);
+
+struct VisibleText {
+    float y = 0, x = 0;
+    int colour = 0;
+    std::string utf8;
+};
+// Notes still on the page (not wholly covered by a later box or clear),
+// sorted by y, then x.
+std::vector<VisibleText> visible_notes();
+// Glyphs still on the page, consecutive glyphs of one line joined into one
+// text, sorted by y, then x.
+std::vector<VisibleText> visible_glyph_texts();
+// "y x colour text" lines, numbers in their shortest form.
+std::string format_visible(const std::vector<VisibleText>& texts);
+
+// The palette: 16 colours as 0xRRGGBB, 15 the page background.
+unsigned palette_rgb(int colour);
+
+// Rasterises the display list at `scale` pixels per logical unit.
+bool write_png(const std::string& path, float scale);
+
+// Fonts: checks that every face the course uses is installed; on failure
+// returns a message that names the package to install.
+std::optional<std::string> check_fonts();
+
+// ---------------------------------------------------------------- backends
+// Thrown out of the runtime's waits; the program's entry point catches them.
+struct WindowClosed {};  // the window was closed
+struct ProgramEnded {};  // $PsEND
+struct ScriptEnded {};   // headless: the key script is used up and a key is wanted
+
+// Resets every piece of platform state (display list, font, pen, keys,
+// random generator, fault) and selects a backend.
+void use_window(const std::string& title_utf8);
+struct HeadlessOptions {
+    std::string keys;               // raw key bytes, "\r" for Enter
+    std::optional<float> seed;      // replaces the seed the program asks for
+    std::optional<std::string> time;  // "hh:mm:ss" for $PfTIME24
+};
+void use_headless(const HeadlessOptions& options);
+bool headless();
+// Sets the window title (once the course title is known).
+void set_title(const std::string& title_utf8);
+// Keys typed but not yet taken (headless: what is left of the script).
+size_t pending_keys();
+
+}  // namespace plat
