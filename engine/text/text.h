@@ -1,0 +1,18 @@
+// Formula text display: every text of both programs is drawn through these
+// routines. They take their inputs from and leave their results in the shared
+// state (engine/globals.h).
+#pragma once
+#include "engine/globals.h"
+
+void MU();                     // draw KKAI$ at (DSM1, DSM2) in YMOTO; DSM1 = x after it
+void DRAW_TOKENS();            // draw A$ glyph by glyph
+void DRAW_STACKED_FRACTION();  // draw the fraction segment in A$
+void MEASURE_TEXT();           // TY = the advance of A$
+void REDUCE_FRACTION();        // X / R1B in lowest terms, with its texts
+void GCD_LCM();
+void STRIP_MARKUP();
+void DRAW_PROMPT_TEXT();       // KKAI$ in 16-unit cells
+void DRAW_WIDE_TEXT();
+void TO_FULL_WIDTH_CHAR();
+void STRIP_SPACES();           // A$ without half-width spaces
+void COMBINE_FRACTIONS();
