@@ -85,6 +85,9 @@ Str $PfSTR248(float x);
 float $PfVAL(const Str& s);
 // Integer part, downwards.
 float $PnFInt(float x);
+// The check after an arithmetic operation: a result that is not a finite
+// number (an overflow) becomes a run-time fault placed at the caller's line.
+float $PnErrSetCal(float result, std::source_location loc = std::source_location::current());
 
 // ------------------------------------------------------------- faults
 // A run-time fault: a place number and a code, shown by the error screen.
@@ -98,6 +101,9 @@ struct RuntimeFault {
 // A random whole number floor(r*n + k) from one draw r of $PaRnd, exactly as
 // if computed in exact arithmetic: always within [k, k+n-1] for whole n, k.
 float random_whole(float n, float k);
+// a / b, where a divisor of 0 is a run-time fault (code 11) and a quotient too
+// large for a float one of code 6, both placed at the caller's line.
+float checked_divide(float a, float b, std::source_location loc = std::source_location::current());
 }  // namespace plat
 // Place number and code of the last fault raised.
 float $PfERL();

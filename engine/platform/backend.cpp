@@ -1,0 +1,61 @@
+// Backend selection and the headless backend, whose keys come from a script.
+#include <deque>
+
+#include "engine/platform/internal.h"
+
+namespace plat {
+namespace internal {
+namespace {
+
+class Headless final : public Backend {
+public:
+    explicit Headless(const std::string& keys) : keys_(keys.begin(), keys.end()) {}
+    Str poll_key() override {
+        // A program that polls with the script used up would wait for ever:
+        // the run stops here, with the page as it stands.
+        if (keys_.empty()) throw ScriptEnded{};
+        Str key(1, keys_.front());
+        keys_.pop_front();
+        return key;
+    }
+    void idle() override { throw ScriptEnded{}; }
+    size_t pending() const override { return keys_.size(); }
+    bool is_headless() const override { return true; }
+
+private:
+    std::deque<char> keys_;
+};
+
+std::unique_ptr<Backend>& slot() {
+    static std::unique_ptr<Backend> b = std::make_unique<Headless>("");
+    return b;
+}
+
+}  // namespace
+
+Backend& backend() { return *slot(); }
+void set_backend(std::unique_ptr<Backend> b) {
+    slot().reset();  // a window is closed before the next opens
+    slot() = std::move(b);
+}
+std::unique_ptr<Backend> make_headless_backend(const std::string& keys) { return std::make_unique<Headless>(keys); }
+
+}  // namespace internal
+
+void use_headless(const HeadlessOptions& options) {
+    internal::set_backend(internal::make_headless_backend(options.keys));
+    internal::reset_drawing_state();
+    internal::reset_runtime_state(options.seed, options.time);
+}
+
+void use_window(const std::string& title_utf8) {
+    internal::reset_drawing_state();
+    internal::reset_runtime_state(std::nullopt, std::nullopt);
+    internal::set_backend(internal::make_window_backend(title_utf8));
+}
+
+bool headless() { return internal::backend().is_headless(); }
+void set_title(const std::string& title_utf8) { internal::backend().set_title(title_utf8); }
+size_t pending_keys() { return internal::backend().pending(); }
+
+}  // namespace plat

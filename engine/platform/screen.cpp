@@ -1,0 +1,354 @@
+// The display list, the drawing operations that fill it, the drawing state,
+// the palette and the listing of what is visible on the page.
+#include "engine/platform/screen.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "engine/platform/glyphs.h"
+#include "engine/platform/internal.h"
+#include "engine/platform/runtime.h"
+
+namespace plat {
+namespace {
+
+struct DrawState {
+    std::vector<DrawOp> list;
+    Font font;
+    float width = 3;
+    unsigned long long version = 0;
+};
+DrawState& ds() {
+    static DrawState s;
+    return s;
+}
+
+int colour_index(float c) {
+    if (!(c == c)) return 0;
+    const long i = std::lrint(c);
+    return static_cast<int>(((i % 16) + 16) % 16);
+}
+
+// Notes count as covered when a box hides the band of their text's body.
+constexpr float kNoteTop = 4, kNoteBottom = 28;
+
+const internal::Rect kPage{0, 0, kPageWidth, kPageHeight};
+
+}  // namespace
+
+// ------------------------------------------------------------ palette
+namespace {
+// One table: every text-on-fill pair the pages use is legible (a test checks
+// the contrast ratios).
+constexpr unsigned kPalette[16] = {
+    0x000000,  //  0 black: normal text, menu prompts
+    0x1F3FBF,  //  1 blue
+    0xC8202A,  //  2 red
+    0x701870,  //  3 deep purple: highlighted text, titles, table borders
+    0x1E6B34,  //  4 dark green: key-pause box, pencils, start-up text colour
+    0x00788A,  //  5 teal: answers, definitions, typed digits
+    0xB08800,  //  6 ochre
+    0x2255CC,  //  7 blue: labels and textbook pointers
+    0x808080,  //  8 grey
+    0xFFE866,  //  9 light yellow: text in the key-pause and next-step boxes
+    0x1A2A80,  // 10 navy: menu panel
+    0xC8F0F8,  // 11 pale cyan: table cells, notebooks
+    0xA02020,  // 12 dark red: next-step box
+    0xE0701A,  // 13 orange: menu items, heading cells, box borders
+    0xFFF4C0,  // 14 pale yellow: table cells
+    0xFFFFFF,  // 15 white: the page
+};
+}  // namespace
+
+unsigned palette_rgb(int colour) { return kPalette[((colour % 16) + 16) % 16]; }
+
+// ------------------------------------------------------ display list
+const std::vector<DrawOp>& display_list() { return ds().list; }
+
+void clear_display_list() {
+    ds().list.clear();
+    ++ds().version;
+}
+
+const Font& current_font() { return ds().font; }
+float current_draw_width() { return ds().width; }
+
+namespace internal {
+
+unsigned long long list_version() { return ds().version; }
+
+void reset_drawing_state() {
+    const auto v = ds().version;
+    ds() = DrawState{};
+    ds().version = v + 1;
+}
+
+Rect ink_extent(const DrawOp& op) {
+    const float w = op.width / 2 + 1;
+    switch (op.kind) {
+        case OpKind::Text: {
+            const Layout l = layout_text(op);
+            const float slack = l.em_x * 0.25f + 2;
+            return {op.ax - slack, l.top, op.ax + l.width + slack, l.bottom};
+        }
+        case OpKind::Line:
+        case OpKind::Box:
+            return {std::min(op.ax, op.bx) - w, std::min(op.ay, op.by) - w, std::max(op.ax, op.bx) + w,
+                    std::max(op.ay, op.by) + w};
+        case OpKind::Circle:
+            return {op.ax - op.r - w, op.ay - op.r - w, op.ax + op.r + w, op.ay + op.r + w};
+        case OpKind::Polyline: {
+            if (op.pts.empty()) return {};
+            Rect r{op.pts[0].first, op.pts[0].second, op.pts[0].first, op.pts[0].second};
+            for (auto [x, y] : op.pts) {
+                r.x0 = std::min(r.x0, x);
+                r.x1 = std::max(r.x1, x);
+                r.y0 = std::min(r.y0, y);
+                r.y1 = std::max(r.y1, y);
+            }
+            return {r.x0 - w, r.y0 - w, r.x1 + w, r.y1 + w};
+        }
+        case OpKind::Note:
+            return {std::min(op.ax, op.bx), op.ay + kNoteTop, std::max(std::max(op.ax, op.bx), std::min(op.ax, op.bx) + 1),
+                    op.ay + kNoteBottom};
+        case OpKind::Clear:
+            return kPage;
+    }
+    return {};
+}
+
+namespace {
+
+// Whether `later`, an opaque shape, hides all of `earlier`.
+bool covers(const DrawOp& later, const Rect& cover, const DrawOp& earlier) {
+    if (later.kind == OpKind::Circle && earlier.kind == OpKind::Circle && later.ax == earlier.ax &&
+        later.ay == earlier.ay && later.r + later.width / 2 >= earlier.r + earlier.width / 2)
+        return true;
+    return cover.contains(ink_extent(earlier));
+}
+
+}  // namespace
+
+void record(DrawOp op) {
+    auto& list = ds().list;
+    if (op.kind == OpKind::Clear) {
+        list.clear();
+        ++ds().version;
+        return;
+    }
+    const Rect extent = ink_extent(op);
+    // Wholly off the page (texts are measured at y 1800): nothing to show.
+    if (!extent.intersects(kPage)) return;
+    std::optional<Rect> cover;
+    if (op.kind == OpKind::Box && op.filled) {
+        cover = Rect{std::min(op.ax, op.bx), std::min(op.ay, op.by), std::max(op.ax, op.bx), std::max(op.ay, op.by)};
+    } else if (op.kind == OpKind::Circle && op.filled && op.start == op.end) {
+        const float half = op.r / std::sqrt(2.0f);
+        cover = Rect{op.ax - half, op.ay - half, op.ax + half, op.ay + half};
+    }
+    if (cover)
+        std::erase_if(list, [&](const DrawOp& e) { return covers(op, *cover, e); });
+    list.push_back(std::move(op));
+    ++ds().version;
+}
+
+}  // namespace internal
+
+// ------------------------------------------------------------ notes
+void note_text(float x, float y, float x_end, float colour, const Str& text) {
+    DrawOp op;
+    op.kind = OpKind::Note;
+    op.ax = x;
+    op.ay = y;
+    op.bx = x_end;
+    op.by = y;
+    op.colour = colour_index(colour);
+    op.text = text;
+    op.font = ds().font;
+    internal::record(std::move(op));
+}
+
+std::vector<VisibleText> visible_notes() {
+    std::vector<VisibleText> out;
+    for (const DrawOp& op : ds().list)
+        if (op.kind == OpKind::Note) out.push_back({op.ay, op.ax, op.colour, cp932_to_utf8(op.text)});
+    std::stable_sort(out.begin(), out.end(), [](const VisibleText& a, const VisibleText& b) {
+        return a.y != b.y ? a.y < b.y : a.x < b.x;
+    });
+    return out;
+}
+
+std::vector<VisibleText> visible_glyph_texts() {
+    // Glyphs are joined in drawing order while each starts where the one
+    // before ended (on the same baseline, in the same colour); the lines of a
+    // drawn minus or plus between them become "-" or "+", and the blank of a
+    // space advance a space.
+    struct Group {
+        VisibleText text;
+        float end = 0, baseline = 0, em_y = 0;
+    };
+    std::vector<VisibleText> out;
+    std::optional<Group> cur;
+    auto flush = [&] {
+        if (cur) out.push_back(cur->text);
+        cur.reset();
+    };
+    for (const DrawOp& op : ds().list) {
+        if (op.kind == OpKind::Line && cur && op.colour == cur->text.colour) {
+            const bool horizontal = op.ay == op.by && std::fabs(op.bx - op.ax) <= 22;
+            const bool vertical = op.ax == op.bx && std::fabs(op.by - op.ay) <= 26;
+            const float x0 = std::min(op.ax, op.bx), x1 = std::max(op.ax, op.bx);
+            if (horizontal && x0 >= cur->end - 4 && x0 <= cur->end + 12 && op.ay > cur->baseline - cur->em_y &&
+                op.ay < cur->baseline) {
+                cur->text.utf8 += "-";
+                cur->end = x1 + 4;
+            } else if (vertical && !cur->text.utf8.empty() && cur->text.utf8.back() == '-' && x0 <= cur->end &&
+                       x0 >= cur->end - 24) {
+                cur->text.utf8.back() = '+';
+            }
+            continue;
+        }
+        if (op.kind != OpKind::Text) continue;
+        const internal::Layout l = internal::layout_text(op);
+        if (l.glyphs.empty()) continue;
+        std::string utf8;
+        for (const auto& g : l.glyphs) utf8 += g.utf8;
+        const float start = l.glyphs.front().x - internal::calibration(op.font.face).origin * l.em_x;
+        bool joined = false;
+        if (cur && cur->text.colour == op.colour && std::fabs(l.baseline - cur->baseline) <= 16) {
+            const float gap = start - cur->end;
+            if (gap >= -8 && gap <= 100) {
+                const long spaces = gap > 14 ? std::lrint(gap / 27) : 0;
+                cur->text.utf8.append(static_cast<size_t>(std::max(0L, spaces)), ' ');
+                cur->text.utf8 += utf8;
+                cur->end = std::max(cur->end, op.ax + l.width);
+                joined = true;
+            }
+        }
+        if (!joined) {
+            flush();
+            cur = Group{{op.ay, op.ax, op.colour, utf8}, op.ax + l.width, l.baseline, l.em_y};
+        }
+    }
+    flush();
+    std::stable_sort(out.begin(), out.end(), [](const VisibleText& a, const VisibleText& b) {
+        return a.y != b.y ? a.y < b.y : a.x < b.x;
+    });
+    return out;
+}
+
+namespace {
+std::string shortest(float v) {
+    if (v == 0) v = 0;  // no "-0"
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+}  // namespace
+
+std::string format_visible(const std::vector<VisibleText>& texts) {
+    std::string out;
+    for (const auto& t : texts)
+        out += shortest(t.y) + " " + shortest(t.x) + " " + std::to_string(t.colour) + " " + t.utf8 + "\n";
+    return out;
+}
+
+}  // namespace plat
+
+// ---------------------------------------------------------------- drawing
+using plat::DrawOp;
+using plat::OpKind;
+
+void $PsSYMBOL40(float, float, float x, float y, const Str& text, float h, float v, float colour, float, float,
+                 float) {
+    DrawOp op;
+    op.kind = OpKind::Text;
+    op.ax = x;
+    op.ay = y;
+    op.text = text;
+    op.h = h;
+    op.v = v;
+    op.colour = plat::colour_index(colour);
+    op.font = plat::ds().font;
+    op.width = plat::ds().width;
+    plat::internal::record(std::move(op));
+}
+
+void $PsLINE(float, float, float x1, float y1, float rel, float x2, float y2, float, float colour, float mode,
+             float fill, float, float) {
+    DrawOp op;
+    op.ax = x1;
+    op.ay = y1;
+    op.bx = rel == 1 ? x1 + x2 : x2;
+    op.by = rel == 1 ? y1 + y2 : y2;
+    op.colour = plat::colour_index(colour);
+    op.width = plat::ds().width;
+    if (mode == 0) {
+        op.kind = OpKind::Line;
+    } else {
+        op.kind = OpKind::Box;
+        op.filled = mode == 2;
+        op.fill = plat::colour_index(fill);
+    }
+    plat::internal::record(std::move(op));
+}
+
+void $PsCIRCLE(float, float, float x, float y, float r, float colour, float, float start, float end, float filled,
+               float, float fill, float last) {
+    DrawOp op;
+    op.kind = OpKind::Circle;
+    op.ax = x;
+    op.ay = y;
+    op.r = std::fabs(r);
+    op.start = start;
+    op.end = end;
+    op.colour = plat::colour_index(colour);
+    op.filled = filled == 1;
+    op.fill = last == 3 ? plat::colour_index(fill) : op.colour;
+    op.width = plat::ds().width;
+    plat::internal::record(std::move(op));
+}
+
+void $PsCONNECT(const std::vector<float>& block) {
+    // 13, N, -1, 0, 0, -1, colour, then (y, x, 0) for each point, last point
+    // first, and a closing 0.
+    if (block.size() < 7) return;
+    const long n = std::lrint(block[1]);
+    DrawOp op;
+    op.kind = OpKind::Polyline;
+    op.colour = plat::colour_index(block[6]);
+    op.width = plat::ds().width;
+    for (long i = 0; i < n && 7 + 3 * static_cast<size_t>(i) + 1 < block.size(); ++i)
+        op.pts.emplace_back(block[8 + 3 * static_cast<size_t>(i)], block[7 + 3 * static_cast<size_t>(i)]);
+    std::reverse(op.pts.begin(), op.pts.end());
+    if (op.pts.size() >= 2) plat::internal::record(std::move(op));
+}
+
+void $PsCONNECT(std::initializer_list<float> block) { $PsCONNECT(std::vector<float>(block)); }
+
+void $PsCLS(float, float) {
+    DrawOp op;
+    op.kind = OpKind::Clear;
+    plat::internal::record(std::move(op));
+}
+
+// -------------------------------------------------------- window extension
+void FE$SETMAPMODE(float, float) {}
+void FE$MAXIMIZEWINDOW(float) { plat::internal::backend().maximise(); }
+
+void FE$SETFONTNAME(float, const Str& face) {
+    const std::string name = plat::cp932_to_utf8(face);
+    if (name == "Times New Roman") {
+        plat::ds().font.face = plat::Face::Serif;
+    } else if (name == "MT Extra") {
+        plat::ds().font.face = plat::Face::MTExtra;
+    } else {
+        plat::ds().font.face = plat::Face::Gothic;  // "ｺﾞｼｯｸ", "ゴシック"
+    }
+}
+void FE$SETFONTSIZE(float, float size) { plat::ds().font.size = size; }
+void FE$SETFONTBOLD(float, float on) { plat::ds().font.bold = on != 0; }
+void FE$SETFONTITALIC(float, float on) { plat::ds().font.italic = on != 0; }
+void FE$SETDRAWWIDTH(float, float w) { plat::ds().width = w; }
+float FE$GETDRAWWIDTH(float) { return plat::ds().width; }
