@@ -74,6 +74,17 @@ struct Globals {
     StrArray X$;
     NumArray GX3;      // coefficients and multipliers for the solver
     NumArray GY3;      // right-hand sides for the solver
+    float LCM2 = 0;    // input-field cursor x
+    float SIKI = 0;    // input-field cursor y
+    float HENK2 = 0;   // text colour kept across a key pause
+    float TANI = 0;    // width of a table cell; height of a brace
+    float X8 = 0;      // height of a table cell
+    float NO = 0;      // border colour of a cell; colour of a column rule
+    float TKAI2 = 0;   // fill colour of a cell
+    Str LEM$;          // operation sign of a column layout
+    float YG = 0;      // width of the wider row of a column layout
+    float DS1 = 0;     // kept x of a cell or layout
+    float AINP_AUX = 0;  // kept y of a cell or layout
 
     // ------------------------------------------- elimination solver
     float AA = 0;      // pause switch

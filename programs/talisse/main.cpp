@@ -1,0 +1,13 @@
+#include <cstdio>
+
+#include "engine/platform/screen.h"
+#include "programs/talisse/talisse.h"
+
+int main() {
+    if (const auto missing = plat::check_fonts()) {
+        std::fprintf(stderr, "%s\n", missing->c_str());
+        return 1;
+    }
+    plat::use_window(talisse_course().title);
+    return run_course(talisse_course());
+}
