@@ -33,9 +33,9 @@ constexpr float kGothicEmTop = 1802.0f / 2048.0f;
 inline FaceCalibration calibration(Face face) {
     switch (face) {
         case Face::Serif:
-            return {0.6f, 1.0f, 1.125f, 0.0f};
+            return {0.6f, 1.0f, 1.09f, 0.0f};
         case Face::MTExtra:
-            return {0.8f, 1.0f, kGothicEmTop, 0.04f};
+            return {0.7f, 1.0f, 0.823f, 0.05f};
         case Face::Gothic:
         default:
             return {1.0f, 1.0f, kGothicEmTop, 0.0f};

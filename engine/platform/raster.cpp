@@ -9,6 +9,7 @@
 #include FT_FREETYPE_H
 
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <numbers>
@@ -38,7 +39,7 @@ struct LoadedFont {
 };
 
 struct Fonts {
-    std::mutex mutex;
+    std::recursive_mutex mutex;  // the renderer holds it while it lays texts out
     FT_Library library = nullptr;
     std::map<std::tuple<int, bool, bool>, LoadedFont> faces;  // (face, bold, italic)
     std::map<std::tuple<int, bool, bool, unsigned>, float> advances;  // in ems
@@ -109,7 +110,7 @@ LoadedFont* load(Face face, bool bold, bool italic) {
     bool synth_bold = false;
     if (file.empty()) {
         file = find_font_file(sp.family, false, face == Face::Serif ? true : false, true);
-        synth_bold = bold;
+        synth_bold = bold && face != Face::Gothic;
     }
     if (file.empty()) file = find_font_file(sp.family, false, false, false);
     if (file.empty() || FT_New_Face(fs.library, file.c_str(), 0, &lf.ft) != 0) {
@@ -179,7 +180,17 @@ void draw_text(cairo_t* cr, const DrawOp& op) {
         cairo_matrix_init(&m, l.em_x, 0, slant ? -0.2 * l.em_y : 0, l.em_y, 0, 0);
         cairo_set_font_matrix(cr, &m);
         cairo_glyph_t glyph{gi, g.x, l.baseline};
-        cairo_show_glyphs(cr, &glyph, 1);
+        if (op.font.bold && face == Face::Gothic) {
+            // The Gothic face has one weight: bold thickens the outline by
+            // about a unit at the usual size, so a glyph keeps to its cell.
+            cairo_glyph_path(cr, &glyph, 1);
+            cairo_fill_preserve(cr);
+            cairo_set_line_width(cr, std::max(0.6, std::min(l.em_x, l.em_y) / 40.0));
+            cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+            cairo_stroke(cr);
+        } else {
+            cairo_show_glyphs(cr, &glyph, 1);
+        }
     }
 }
 
@@ -294,15 +305,47 @@ void render_page(cairo_t* cr) {
 
 }  // namespace internal
 
-bool write_png(const std::string& path, float scale) {
-    if (!(scale > 0)) return false;
-    const int w = static_cast<int>(std::ceil(kPageWidth * scale));
-    const int h = static_cast<int>(std::ceil(kPageHeight * scale));
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+Image rasterise(float scale, float x0, float y0, float x1, float y1) {
+    Image img;
+    if (!(scale > 0) || !(x1 > x0) || !(y1 > y0)) return img;
+    img.scale = scale;
+    img.x0 = x0;
+    img.y0 = y0;
+    img.width = static_cast<int>(std::ceil((x1 - x0) * scale));
+    img.height = static_cast<int>(std::ceil((y1 - y0) * scale));
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, img.width, img.height);
     cairo_t* cr = cairo_create(surface);
     cairo_scale(cr, scale, scale);
+    cairo_translate(cr, -x0, -y0);
     internal::render_page(cr);
     cairo_destroy(cr);
+    cairo_surface_flush(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    img.pixels.resize(static_cast<size_t>(img.width) * static_cast<size_t>(img.height));
+    for (int y = 0; y < img.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
+        for (int x = 0; x < img.width; ++x)
+            img.pixels[static_cast<size_t>(y) * static_cast<size_t>(img.width) + static_cast<size_t>(x)] = row[x] & 0xFFFFFFu;
+    }
+    cairo_surface_destroy(surface);
+    return img;
+}
+
+bool write_png(const std::string& path, float scale) { return write_png(path, scale, 0, 0, kPageWidth, kPageHeight); }
+
+bool write_png(const std::string& path, float scale, float x0, float y0, float x1, float y1) {
+    const Image img = rasterise(scale, x0, y0, x1, y1);
+    if (img.width <= 0 || img.height <= 0) return false;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, img.width, img.height);
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < img.height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
+        for (int x = 0; x < img.width; ++x) row[x] = img.at(x, y);
+    }
+    cairo_surface_mark_dirty(surface);
     const bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
     return ok;

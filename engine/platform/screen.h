@@ -78,6 +78,18 @@ unsigned palette_rgb(int colour);
 
 // Rasterises the display list at `scale` pixels per logical unit.
 bool write_png(const std::string& path, float scale);
+// Only the part of the page from (x0, y0) to (x1, y1).
+bool write_png(const std::string& path, float scale, float x0, float y0, float x1, float y1);
+// The same page in memory: width x height pixels, 0xRRGGBB, row by row; the
+// part of the page from (x0, y0) to (x1, y1) when one is given.
+struct Image {
+    int width = 0, height = 0;
+    float scale = 1;
+    float x0 = 0, y0 = 0;  // page point of the first pixel's corner
+    std::vector<unsigned> pixels;
+    unsigned at(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)]; }
+};
+Image rasterise(float scale, float x0 = 0, float y0 = 0, float x1 = kPageWidth, float y1 = kPageHeight);
 
 // Fonts: checks that every face the course uses is installed; on failure
 // returns a message that names the package to install.

@@ -1,0 +1,72 @@
+#include "tests/common/page_probe.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace probe {
+namespace {
+
+struct PixelRect {
+    int x0, y0, x1, y1;
+};
+PixelRect pixels_of(const plat::Image& img, float x0, float y0, float x1, float y1) {
+    const float scale = img.scale;
+    auto clampx = [&](float v) { return std::clamp(static_cast<int>(std::floor((v - img.x0) * scale)), 0, img.width); };
+    auto clampy = [&](float v) { return std::clamp(static_cast<int>(std::floor((v - img.y0) * scale)), 0, img.height); };
+    return {clampx(x0), clampy(y0), clampx(x1), clampy(y1)};
+}
+
+int distance(unsigned a, unsigned b) {
+    int d = 0;
+    for (int shift : {0, 8, 16})
+        d = std::max(d, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+    return d;
+}
+
+double linear(unsigned c8) {
+    const double c = c8 / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+double luminance(unsigned rgb) {
+    return 0.2126 * linear((rgb >> 16) & 0xFF) + 0.7152 * linear((rgb >> 8) & 0xFF) + 0.0722 * linear(rgb & 0xFF);
+}
+
+}  // namespace
+
+InkBox ink_box(const plat::Image& img, float x0, float y0, float x1, float y1) {
+    const unsigned bg = plat::palette_rgb(15);
+    const PixelRect r = pixels_of(img, x0, y0, x1, y1);
+    InkBox box;
+    int px0 = 1 << 30, py0 = 1 << 30, px1 = -1, py1 = -1;
+    for (int y = r.y0; y < r.y1; ++y)
+        for (int x = r.x0; x < r.x1; ++x)
+            if (distance(img.at(x, y), bg) > 64) {
+                px0 = std::min(px0, x);
+                py0 = std::min(py0, y);
+                px1 = std::max(px1, x + 1);
+                py1 = std::max(py1, y + 1);
+            }
+    if (px1 < 0) return box;
+    box.any = true;
+    box.x0 = img.x0 + static_cast<float>(px0) / img.scale;
+    box.y0 = img.y0 + static_cast<float>(py0) / img.scale;
+    box.x1 = img.x0 + static_cast<float>(px1) / img.scale;
+    box.y1 = img.y0 + static_cast<float>(py1) / img.scale;
+    return box;
+}
+
+long count_colour(const plat::Image& img, unsigned rgb, float x0, float y0, float x1, float y1) {
+    const PixelRect r = pixels_of(img, x0, y0, x1, y1);
+    long n = 0;
+    for (int y = r.y0; y < r.y1; ++y)
+        for (int x = r.x0; x < r.x1; ++x) n += img.at(x, y) == rgb;
+    return n;
+}
+
+double contrast_ratio(unsigned a, unsigned b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace probe

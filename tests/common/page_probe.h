@@ -1,0 +1,24 @@
+// Reading a rendered page back: where the ink is, and what colours it has.
+#pragma once
+#include "engine/platform/screen.h"
+
+namespace probe {
+
+struct InkBox {
+    bool any = false;
+    float x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // page units: ink spans [x0, x1) x [y0, y1)
+};
+
+// The extent of every pixel of the image inside the page rectangle [x0, x1) x [y0, y1)
+// that differs clearly from the background colour 15.
+InkBox ink_box(const plat::Image& img, float x0 = 0, float y0 = 0, float x1 = plat::kPageWidth,
+               float y1 = plat::kPageHeight);
+
+// Number of pixels of the page within the rectangle that are exactly `rgb`.
+long count_colour(const plat::Image& img, unsigned rgb, float x0 = 0, float y0 = 0,
+                  float x1 = plat::kPageWidth, float y1 = plat::kPageHeight);
+
+// WCAG contrast ratio of two 0xRRGGBB colours.
+double contrast_ratio(unsigned a, unsigned b);
+
+}  // namespace probe

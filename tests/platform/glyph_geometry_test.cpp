@@ -1,0 +1,153 @@
+// Every way the text routines draw a glyph (face, size, magnifications and
+// offset from the pen, with the advance the pen then moves by) must put the
+// glyph's ink inside its advance and, for glyphs that stand on the line, on
+// the baseline of the Gothic text around it. Checked on rendered pixels.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/platform/runtime.h"
+#include "engine/platform/screen.h"
+#include "tests/common/page_probe.h"
+
+namespace {
+
+constexpr float kScale = 4;
+constexpr float kX = 200, kY = 300;  // pen and line top of every sample
+
+enum class Line { None, Text, Fraction };
+
+struct GlyphCase {
+    const char* name;
+    const char* face;  // UTF-8 face name
+    float size;
+    bool italic;
+    float dx, dy, h, v;
+    float advance;
+    const char* chars;  // UTF-8; each character is drawn and checked alone
+    Line line;          // the line whose baseline the glyph stands on, if any
+};
+
+// Every way the formula text, the prompt cells and the error line draw a
+// glyph (all in bold but the error line).
+const GlyphCase kCases[] = {
+    {"period", "ゴシック", 16, false, -3, 14, 3, 2, 8, ".", Line::Text},
+    {"prime", "ゴシック", 16, false, 0, 0, 3, 3, 12, "'", Line::None},
+    {"tall open bracket", "ゴシック", 16, false, -4, -6, 3, 4, 27, "(", Line::None},
+    {"tall close bracket", "ゴシック", 16, false, 6, -6, 3, 4, 27, ")", Line::None},
+    {"equals", "ゴシック", 14, false, 4, 0, 3, 3, 32, "=", Line::None},
+    {"small raised", "ゴシック", 8, false, 0, -10, 6, 3, 24, "3x2", Line::None},
+    {"exponent in a fraction", "ゴシック", 8, false, 0, -4, 6, 3, 24, "2x3", Line::None},
+    {"exponent", "ゴシック", 16, false, 0, 0, 3, 2, 24, "2x3", Line::None},
+    {"italic letter in a fraction", "Times New Roman", 8, true, 4, -16, 12, 5, 32, "axc", Line::Fraction},
+    {"italic letter", "Times New Roman", 8, true, 4, -22, 10, 7, 27, "axc", Line::Text},
+    {"script ell", "MT Extra", 16, false, 0, 0, 6, 3, 32, "l", Line::Text},
+    {"times, divide, plus-minus", "ゴシック", 16, false, -4, 0, 2, 3, 27, "×÷±", Line::None},
+    {"double-byte in a fraction", "ゴシック", 11, false, 0, 0, 3, 3, 38, "２あ円①×", Line::Fraction},
+    {"double-byte", "ゴシック", 16, false, 0, 0, 2, 3, 34, "２あ円①（", Line::Text},
+    {"fraction part", "ゴシック", 16, false, 0, 0, 4, 2, 32, "0123456789yQ", Line::Fraction},
+    {"ordinary", "ゴシック", 16, false, 0, 0, 3, 3, 27, "0123456789yQ", Line::Text},
+    {"prompt cell", "ゴシック", 16, false, 0, 0, 1, 1, 16, "入力１２χＡ÷＝", Line::None},
+    {"prompt half-width", "ゴシック", 16, false, 0, -4, 1, 1, 16, "2z", Line::None},
+    {"error line", "ｺﾞｼｯｸ", 16, false, 0, 0, 1, 1, 16, "エ,9", Line::None},
+};
+
+// Characters that stand on the baseline (no descender).
+bool stands_on_line(const std::string& utf8) {
+    return std::string("0123456789.axc").find(utf8) != std::string::npos || utf8 == "２" || utf8 == "l";
+}
+
+plat::Image sample(const Str& ch, const char* face, float size, bool bold, bool italic, float x, float y, float h,
+                   float v) {
+    plat::use_headless({});
+    FE$SETFONTNAME(0, plat::utf8_to_cp932(face));
+    FE$SETFONTSIZE(0, size);
+    FE$SETFONTBOLD(0, bold ? -1 : 0);
+    FE$SETFONTITALIC(0, italic ? -1 : 0);
+    $PsSYMBOL40(0, 0, x, y, ch, h, v, 0, 0, 0, 1);
+    return plat::rasterise(kScale, kX - 60, kY - 60, kX + 100, kY + 100);
+}
+
+TEST(GlyphGeometry, InkInsideAdvanceAndOnTheBaseline) {
+    // The bottom of a Gothic digit drawn as the line around the glyph draws
+    // it: 104/2048 em above the baseline, which is 0.88 em below the em top.
+    const float text_bottom = probe::ink_box(sample("2", "ゴシック", 16, true, false, kX, kY, 3, 3)).y1;
+    const float fraction_bottom = probe::ink_box(sample("2", "ゴシック", 16, true, false, kX, kY, 4, 2)).y1;
+    EXPECT_NEAR(text_bottom, kY + 48 * (1802.0f - 104) / 2048, 1.0);
+    EXPECT_NEAR(fraction_bottom, kY + 32 * (1802.0f - 104) / 2048, 1.0);
+    for (const GlyphCase& c : kCases) {
+        const bool bold = std::string(c.name) != "error line";
+        for (const Str& ch : plat::sj_chars(plat::utf8_to_cp932(c.chars))) {
+            const std::string utf8 = plat::cp932_to_utf8(ch);
+            SCOPED_TRACE(std::string(c.name) + " " + utf8);
+            const auto ink = probe::ink_box(sample(ch, c.face, c.size, bold, c.italic, kX + c.dx, kY + c.dy, c.h, c.v));
+            ASSERT_TRUE(ink.any);
+            // Across: inside the advance.
+            EXPECT_GE(ink.x0, kX - 0.5f);
+            EXPECT_LE(ink.x1, kX + c.advance + 0.5f);
+            if (std::string(c.face) != "Times New Roman" && std::string(c.face) != "MT Extra") {
+                // Down: inside the em box, s*v from the glyph's y.
+                EXPECT_GE(ink.y0, kY + c.dy - 1.0f);
+                EXPECT_LE(ink.y1, kY + c.dy + c.size * c.v + 1.0f);
+            }
+            if (c.line != Line::None && stands_on_line(utf8)) {
+                const float bottom = c.line == Line::Text ? text_bottom : fraction_bottom;
+                // The period rides on the font's baseline, 2.4 units below
+                // the digits' bottom.
+                EXPECT_NEAR(ink.y1, bottom, utf8 == "." ? 3.0f : 1.5f);
+            }
+        }
+    }
+}
+
+// A line drawn the way the formula text draws it, kept as a picture to look
+// at (build-dir/glyph_rows.png).
+TEST(GlyphGeometry, SampleLinePicture) {
+    plat::use_headless({});
+    FE$SETFONTNAME(0, SJ("ゴシック"));
+    FE$SETFONTSIZE(0, 16);
+    FE$SETFONTBOLD(0, -1);
+    float x = 40;
+    const float y = 100;
+    auto gothic = [&](const char* utf8, float h, float v, float adv, float dx = 0, float dy = 0) {
+        $PsSYMBOL40(0, 0, x + dx, y + dy, plat::utf8_to_cp932(utf8), h, v, 0, 0, 0, 1);
+        x += adv;
+    };
+    auto italic = [&](const char* s) {
+        FE$SETFONTNAME(0, SJ("Times New Roman"));
+        FE$SETFONTSIZE(0, 8);
+        FE$SETFONTITALIC(0, -1);
+        $PsSYMBOL40(0, 0, x + 4, y - 22, s, 10, 7, 3, 0, 0, 1);
+        FE$SETFONTNAME(0, SJ("ゴシック"));
+        FE$SETFONTSIZE(0, 16);
+        FE$SETFONTITALIC(0, 0);
+        x += 27;
+    };
+    gothic("2", 3, 3, 27);
+    italic("x");
+    $PsLINE(0, 0, x + 4, y + 22, 1, 19, 0, -1, 0, 0, 0, -1, 7);
+    $PsLINE(0, 0, x + 13, y + 10, 1, 0, 24, -1, 0, 0, 0, -1, 7);
+    x += 27;
+    gothic("3", 3, 3, 27);
+    italic("a");
+    FE$SETFONTSIZE(0, 14);
+    gothic("=", 3, 3, 32, 4);
+    FE$SETFONTSIZE(0, 16);
+    gothic("1", 3, 3, 27);
+    gothic("2", 3, 2, 24);
+    gothic("あ", 2, 3, 34);
+    gothic("円", 2, 3, 34);
+    gothic("×", 2, 3, 27, -4);
+    gothic("5", 3, 3, 27);
+    gothic(".", 3, 2, 8, -3, 14);
+    gothic("5", 3, 3, 27);
+    italic("c");
+    FE$SETFONTNAME(0, SJ("MT Extra"));
+    gothic("l", 6, 3, 32);
+    FE$SETFONTNAME(0, SJ("ゴシック"));
+    gothic("①", 2, 3, 34);
+    gothic("'", 3, 3, 12);
+    EXPECT_TRUE(plat::write_png(COURSE_BINARY_DIR "/glyph_rows.png", 6, 30, 60, 600, 170));
+}
+
+}  // namespace
