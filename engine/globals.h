@@ -93,6 +93,9 @@ struct Globals {
     Str REI0Y$, N$;     // texts of x and y
     Str A41$;
     float XI0 = 0;
+    float P = 0, Q = 0;  // least common multiples of the x and of the y coefficients
+    Str A21$;            // text of x for substitution
+    Str SIKI$;           // label of the equation that receives the first value
 
     // ------------------------------------------------------ course units
 };

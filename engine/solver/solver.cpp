@@ -1,0 +1,147 @@
+// The elimination solver: chooses the multipliers and the operation for a
+// system a1x+b1y=c1, a2x+b2y=c2 with one solution and hands over to the page
+// that draws the working, x first or y first.
+#include "engine/solver/solver.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "engine/solver/working.h"
+#include "engine/text/text.h"
+
+namespace {
+
+// Every whole number up to this size is held exactly in single precision.
+constexpr float kLargestWhole = 16777216.0f;
+
+bool whole(float v) { return std::isfinite(v) && v == std::floor(v) && std::fabs(v) <= kLargestWhole; }
+
+std::int64_t gcd(std::int64_t a, std::int64_t b) {
+    while (b != 0) {
+        const std::int64_t r = a % b;
+        a = b;
+        b = r;
+    }
+    return a;
+}
+
+std::int64_t lcm(std::int64_t a, std::int64_t b) { return a / gcd(a, b) * b; }
+
+// The systems the working can show: whole coefficients other than 0, whole
+// right sides, and exactly one solution.
+bool solvable(float a1, float b1, float a2, float b2, float c1, float c2) {
+    if (!whole(a1) || !whole(b1) || !whole(a2) || !whole(b2) || !whole(c1) || !whole(c2))
+        return false;
+    if (a1 == 0 || b1 == 0 || a2 == 0 || b2 == 0) return false;
+    const auto i = [](float v) { return static_cast<std::int64_t>(v); };
+    return i(a1) * i(b2) != i(a2) * i(b1);
+}
+
+void draw_cannot_solve() {
+    solver::put(G.B1, G.B2 + 50, 3, SJ("解けません"));
+}
+
+// Multipliers m1 and m2 of the two equations, so that one letter cancels:
+// an x pair before a y pair, the first equation's coefficient dividing the
+// second's before the reverse, and x eliminated when the least common
+// multiples tie.
+void choose_multipliers(std::int64_t a1, std::int64_t b1, std::int64_t a2, std::int64_t b2,
+                        std::int64_t p, std::int64_t q) {
+    std::int64_t m1 = 1, m2 = 1;
+    if (a1 == a2 || b1 == b2) {
+    } else if (a2 % a1 == 0) {
+        m1 = a2 / a1;
+    } else if (a1 % a2 == 0) {
+        m2 = a1 / a2;
+    } else if (b2 % b1 == 0) {
+        m1 = b2 / b1;
+    } else if (b1 % b2 == 0) {
+        m2 = b1 / b2;
+    } else if (p <= q) {
+        m1 = p / a1;
+        m2 = p / a2;
+    } else {
+        m1 = q / b1;
+        m2 = q / b2;
+    }
+    G.GX3(5) = static_cast<float>(m1);
+    G.GX3(6) = static_cast<float>(m2);
+}
+
+}  // namespace
+
+void SOLVE_BY_ELIMINATION() {
+    if (G.CCC3$.empty()) G.CCC3$ = SJ("①");
+    if (G.ENZAN$.empty()) G.ENZAN$ = SJ("②");
+
+    const float a1 = G.GX3(1), b1 = G.GX3(2), a2 = G.GX3(3), b2 = G.GX3(4);
+    const float c1 = G.GY3(1), c2 = G.GY3(2);
+
+    if (!solvable(a1, b1, a2, b2, c1, c2)) {
+        draw_cannot_solve();
+    } else {
+        // The least common multiples of the x and of the y coefficients.
+        // REDUCE_FRACTION gives them only for a pair without a common factor,
+        // so they are taken from the greatest common divisor here.
+        const std::int64_t ua1 = static_cast<std::int64_t>(std::fabs(a1));
+        const std::int64_t ub1 = static_cast<std::int64_t>(std::fabs(b1));
+        const std::int64_t ua2 = static_cast<std::int64_t>(std::fabs(a2));
+        const std::int64_t ub2 = static_cast<std::int64_t>(std::fabs(b2));
+        G.X = std::fabs(a1);
+        G.R1B = std::fabs(a2);
+        REDUCE_FRACTION();
+        G.P = static_cast<float>(lcm(ua1, ua2));
+        G.X = std::fabs(b1);
+        G.R1B = std::fabs(b2);
+        REDUCE_FRACTION();
+        G.Q = static_cast<float>(lcm(ub1, ub2));
+
+        choose_multipliers(ua1, ub1, ua2, ub2, lcm(ua1, ua2), lcm(ub1, ub2));
+        const float m1 = G.GX3(5), m2 = G.GX3(6);
+
+        G.T(21) = a1;
+        G.T(22) = b1;
+        G.F(21) = c1;
+        G.T(23) = a2;
+        G.T(24) = b2;
+        G.F(22) = c2;
+        G.T(25) = m1;
+        G.T(26) = m2;
+        G.T(1) = m1 * a1;
+        G.T(2) = m1 * b1;
+        G.F(11) = m1 * c1;
+        G.T(3) = m2 * a2;
+        G.T(4) = m2 * b2;
+        G.F(12) = m2 * c2;
+
+        // Add or subtract; when either letter could cancel, y does.
+        if (G.T(2) - G.T(4) == 0)
+            G.F(1) = -1;
+        else if (G.T(2) + G.T(4) == 0)
+            G.F(1) = 1;
+        else if (G.T(1) - G.T(3) == 0)
+            G.F(1) = -1;
+        else
+            G.F(1) = 1;
+
+        G.T(5) = G.T(1) + G.F(1) * G.T(3);
+        G.T(6) = G.T(2) + G.F(1) * G.T(4);
+        G.F(13) = G.F(11) + G.F(1) * G.F(12);
+
+        // The value found first goes into the equation in which its letter
+        // has the smaller coefficient, the first one on a tie.
+        if (G.T(5) == 0 && G.T(6) != 0) {
+            G.XI0 = std::fabs(G.T(22)) <= std::fabs(G.T(24)) ? 1 : 2;
+            SHOW_SOLUTION_Y_FIRST();
+        } else if (G.T(6) == 0 && G.T(5) != 0) {
+            G.XI0 = std::fabs(G.T(21)) <= std::fabs(G.T(23)) ? 1 : 2;
+            SHOW_SOLUTION_X_FIRST();
+        } else {
+            draw_cannot_solve();
+        }
+    }
+
+    G.CCC3$.clear();
+    G.ENZAN$.clear();
+    G.AA = 0;
+}
