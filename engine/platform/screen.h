@@ -22,6 +22,7 @@ struct Font {
     float size = 16;
     bool bold = false;
     bool italic = false;
+    bool operator==(const Font&) const = default;
 };
 
 enum class OpKind {
@@ -46,6 +47,7 @@ struct DrawOp {
     float h = 1, v = 1;
     Font font;
     std::vector<std::pair<float, float>> pts;  // (x, y), in drawing order
+    bool operator==(const DrawOp&) const = default;
 };
 
 // The display list since the last clear (tests read it).

@@ -1,0 +1,278 @@
+// The real window build under a virtual X server: it shows the page, takes
+// typed keys, closes cleanly, and uses no CPU while it waits for a key.
+#include <gtest/gtest.h>
+// After gtest: Xlib's macros (None, Bool, Status) would clash with it.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <cairo.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/platform/screen.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+const std::string kMorvane = COURSE_BINARY_DIR "/Morvane";
+
+std::optional<std::string> find_on_path(const std::string& name) {
+    for (const char* dir : {"/usr/bin", "/usr/local/bin", "/bin"})
+        if (std::filesystem::exists(std::string(dir) + "/" + name)) return std::string(dir) + "/" + name;
+    return std::nullopt;
+}
+
+// A child process we started, stopped (by its own id) when the test ends.
+struct Child {
+    pid_t pid = -1;
+    ~Child() { stop(); }
+    void stop() {
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+            pid = -1;
+        }
+    }
+    // The exit status, or nullopt if it has not ended within `limit`.
+    std::optional<int> wait_for_exit(std::chrono::milliseconds limit) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < end) {
+            int status = 0;
+            if (waitpid(pid, &status, WNOHANG) == pid) {
+                pid = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(50ms);
+        }
+        return std::nullopt;
+    }
+    // User plus system CPU time so far, in seconds.
+    double cpu_seconds() const {
+        std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+        std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+        std::string f;
+        unsigned long long utime = 0, stime = 0;
+        for (int i = 3; i <= 15 && fields >> f; ++i) {
+            if (i == 14) utime = std::stoull(f);
+            if (i == 15) stime = std::stoull(f);
+        }
+        return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    }
+};
+
+void save(const plat::Image& img, const char* path) {
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, img.width, img.height);
+    cairo_surface_flush(s);
+    auto* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < img.height; ++y)
+        for (int x = 0; x < img.width; ++x)
+            reinterpret_cast<uint32_t*>(data + y * stride)[x] = img.at(x, y);
+    cairo_surface_mark_dirty(s);
+    cairo_surface_write_to_png(s, path);
+    cairo_surface_destroy(s);
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(kMorvane)) GTEST_SKIP() << "Morvane is not built";
+        const auto xvfb = find_on_path("Xvfb");
+        if (!xvfb) GTEST_SKIP() << "Xvfb is not installed (scripts/install-deps.sh installs it)";
+        // Xvfb picks a free display and writes its number to a pipe.
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        server_.pid = fork();
+        if (server_.pid == 0) {
+            close(fds[0]);
+            const std::string fd = std::to_string(fds[1]);
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, 2);
+            execl(xvfb->c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1366x768x24", "-nolisten",
+                  "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        std::string number;
+        char c;
+        while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+        close(fds[0]);
+        ASSERT_FALSE(number.empty()) << "Xvfb did not start";
+        display_name_ = ":" + number;
+        display_ = XOpenDisplay(display_name_.c_str());
+        ASSERT_NE(display_, nullptr);
+    }
+    void TearDown() override {
+        program_.stop();
+        if (display_) XCloseDisplay(display_);
+        server_.stop();
+    }
+
+    void start_morvane() {
+        program_.pid = fork();
+        if (program_.pid == 0) {
+            setenv("DISPLAY", display_name_.c_str(), 1);
+            execl(kMorvane.c_str(), "Morvane", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+
+    // The program's top-level window, once it is mapped.
+    Window find_window(const std::string& title, std::chrono::milliseconds limit = 30s) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < end) {
+            Window root_return, parent, *children = nullptr;
+            unsigned n = 0;
+            XQueryTree(display_, DefaultRootWindow(display_), &root_return, &parent, &children, &n);
+            for (unsigned i = 0; i < n; ++i) {
+                char* name = nullptr;
+                XWindowAttributes attrs;
+                if (XFetchName(display_, children[i], &name) && name) {
+                    const bool match = title == name;
+                    XFree(name);
+                    if (match && XGetWindowAttributes(display_, children[i], &attrs) &&
+                        attrs.map_state == IsViewable) {
+                        const Window w = children[i];
+                        XFree(children);
+                        return w;
+                    }
+                }
+            }
+            if (children) XFree(children);
+            std::this_thread::sleep_for(100ms);
+        }
+        return 0;
+    }
+
+    plat::Image grab(Window w) {
+        XWindowAttributes attrs;
+        XGetWindowAttributes(display_, w, &attrs);
+        plat::Image img;
+        XImage* x = XGetImage(display_, w, 0, 0, static_cast<unsigned>(attrs.width),
+                              static_cast<unsigned>(attrs.height), AllPlanes, ZPixmap);
+        if (!x) return img;
+        img.width = attrs.width;
+        img.height = attrs.height;
+        for (int y = 0; y < img.height; ++y)
+            for (int xx = 0; xx < img.width; ++xx)
+                img.pixels.push_back(static_cast<unsigned>(XGetPixel(x, xx, y)) & 0xFFFFFFu);
+        XDestroyImage(x);
+        return img;
+    }
+
+    // Waits until the window shows a page: not black, not blank, but the
+    // page colour with ink of several colours on it.
+    bool shows_page(Window w, std::chrono::milliseconds limit = 30s) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < end) {
+            const plat::Image img = grab(w);
+            long background = 0;
+            std::set<unsigned> colours;
+            for (unsigned p : img.pixels) {
+                background += p == plat::palette_rgb(15);
+                if (colours.size() < 64) colours.insert(p);
+            }
+            if (!img.pixels.empty() && background > static_cast<long>(img.pixels.size()) / 20 &&
+                background < static_cast<long>(img.pixels.size()) && colours.size() >= 4)
+                return true;
+            if (const char* png = std::getenv("WINDOW_TEST_PNG")) save(img, png);
+            std::this_thread::sleep_for(200ms);
+        }
+        return false;
+    }
+
+    void type_key(Window w, KeySym sym) {
+        for (int type : {KeyPress, KeyRelease}) {
+            XKeyEvent e{};
+            e.type = type;
+            e.display = display_;
+            e.window = w;
+            e.root = DefaultRootWindow(display_);
+            e.subwindow = 0;
+            e.time = CurrentTime;
+            e.same_screen = True;
+            e.keycode = XKeysymToKeycode(display_, sym);
+            XSetInputFocus(display_, w, RevertToParent, CurrentTime);
+            XSendEvent(display_, w, True, type == KeyPress ? KeyPressMask : KeyReleaseMask,
+                       reinterpret_cast<XEvent*>(&e));
+        }
+        XFlush(display_);
+    }
+
+    // What the close button does: asks the program to close its window.
+    void close_window(Window w) {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = w;
+        e.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+        e.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display_, w, False, NoEventMask, &e);
+        XFlush(display_);
+    }
+
+    Child server_, program_;
+    std::string display_name_;
+    Display* display_ = nullptr;
+};
+
+long differing_pixels(const plat::Image& a, const plat::Image& b) {
+    if (a.pixels.size() != b.pixels.size()) return -1;
+    long n = 0;
+    for (size_t i = 0; i < a.pixels.size(); ++i) n += a.pixels[i] != b.pixels[i];
+    return n;
+}
+
+TEST_F(WindowTest, ShowsThePageTakesAKeyAndClosesCleanly) {
+    start_morvane();
+    const Window w = find_window("Morvane");
+    ASSERT_NE(w, 0u) << "no window titled Morvane";
+    ASSERT_TRUE(shows_page(w)) << "the window shows no page";
+    const plat::Image before = grab(w);
+    if (const char* png = std::getenv("WINDOW_TEST_PNG")) save(before, png);
+    // The main menu waits for a number: a typed digit is echoed in the field.
+    type_key(w, XK_1);
+    bool echoed = false;
+    for (int i = 0; i < 50 && !echoed; ++i) {
+        std::this_thread::sleep_for(100ms);
+        echoed = differing_pixels(before, grab(w)) > 20;
+    }
+    EXPECT_TRUE(echoed) << "the typed key changed nothing on the page";
+    close_window(w);
+    const auto status = program_.wait_for_exit(20s);
+    ASSERT_TRUE(status.has_value()) << "the program did not end when its window was closed";
+    EXPECT_EQ(*status, 0);
+}
+
+TEST_F(WindowTest, UsesNoCpuWhileWaitingForAKey) {
+    start_morvane();
+    const Window w = find_window("Morvane");
+    ASSERT_NE(w, 0u);
+    ASSERT_TRUE(shows_page(w));
+    std::this_thread::sleep_for(1s);  // start-up settles
+    const double before = program_.cpu_seconds();
+    std::this_thread::sleep_for(4s);
+    const double used = program_.cpu_seconds() - before;
+    std::printf("CPU used in 4 s of waiting for a key: %.3f s\n", used);
+    EXPECT_LT(used, 0.12);
+    close_window(w);
+    EXPECT_EQ(program_.wait_for_exit(20s), std::optional<int>(0));
+}
+
+}  // namespace
