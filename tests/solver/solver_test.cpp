@@ -283,6 +283,10 @@ TEST_P(Working, SolvesAndLaysOutTheWorking) {
     EXPECT_EQ(G.XI0, c.XI0);
     EXPECT_EQ(utf8(G.REI0Y$), c.x);
     EXPECT_EQ(utf8(G.N$), c.y);
+    // The value texts are made x first, then y, whose sign is left behind.
+    EXPECT_EQ(G.DB1, c.y[0] == '-' ? -1 : 1);
+    // The column layout moved the multiplied rows' column stops.
+    EXPECT_EQ(G.Y7(5), kLeft + 54);
 
     const auto drawn = pieces();
     EXPECT_EQ(page(drawn), c.page);
