@@ -211,13 +211,16 @@ float checked_divide(float a, float b, std::source_location loc) {
     throw RuntimeFault{place, code};
 }
 
-float random_whole(float n, float k) {
-    // r has 24 significant bits, so r*n is exact in double for any float n
-    // and the sum with k is correctly rounded; floor then never leaves the
-    // range [k, k+n-1] of whole n and k.
-    const double r = static_cast<double>($PaRnd());
-    return static_cast<float>(std::floor(r * static_cast<double>(n) + static_cast<double>(k)));
+float random_whole_from(float r, float n, float k) {
+    // A float r has 24 significant bits, so r*n is exact in double for any
+    // float n, and for whole n and k the sum with k is exact too: floor then
+    // never leaves [k, k+n-1]. (In single precision, r*4+1 rounds up to 5
+    // when r is just below 1.)
+    return static_cast<float>(
+        std::floor(static_cast<double>(r) * static_cast<double>(n) + static_cast<double>(k)));
 }
+
+float random_whole(float n, float k) { return random_whole_from($PaRnd(), n, k); }
 
 }  // namespace plat
 

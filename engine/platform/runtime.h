@@ -101,6 +101,8 @@ struct RuntimeFault {
 // A random whole number floor(r*n + k) from one draw r of $PaRnd, exactly as
 // if computed in exact arithmetic: always within [k, k+n-1] for whole n, k.
 float random_whole(float n, float k);
+// The same for a given draw r in [0, 1).
+float random_whole_from(float r, float n, float k);
 // a / b, where a divisor of 0 is a run-time fault (code 11) and a quotient too
 // large for a float one of code 6, both placed at the caller's line.
 float checked_divide(float a, float b, std::source_location loc = std::source_location::current());

@@ -1,0 +1,191 @@
+// The display list, what stays visible on the page, the palette and the
+// rendered page.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "engine/platform/runtime.h"
+#include "engine/platform/screen.h"
+#include "tests/common/page_probe.h"
+
+namespace {
+
+Str sj(const char* utf8) { return plat::utf8_to_cp932(utf8); }
+
+void box(float x1, float y1, float x2, float y2, float edge, float fill) {
+    $PsLINE(0, 0, x1, y1, 0, x2, y2, -1, edge, 2, fill, 0, 15);
+}
+
+TEST(DisplayList, RecordsEveryDrawWithItsState) {
+    plat::use_headless({});
+    FE$SETFONTNAME(0, SJ("ゴシック"));
+    FE$SETFONTSIZE(0, 14);
+    FE$SETFONTBOLD(0, -1);
+    FE$SETDRAWWIDTH(0, 5);
+    $PsSYMBOL40(0, 0, 10.5f, 20, "=", 3, 3, 13, 0, 0, 1);
+    $PsLINE(0, 0, 100, 100, 1, 20, -5, -1, 3, 0, 0, -1, 7);  // a step
+    $PsLINE(0, 0, 100, 200, 0, 150, 250, -1, 4, 2, 11, 0, 15);  // a filled box
+    $PsCIRCLE(0, 0, 300, 300, 4, 5, 1, 0, 0, 1, 0, 5, 1);
+    $PsCONNECT({13, 3, -1, 0, 0, -1, 7, /* last point first: */ 30, 3, 0, 20, 2, 0, 10, 1, 0, 0});
+    const auto& list = plat::display_list();
+    ASSERT_EQ(list.size(), 5u);
+    EXPECT_EQ(list[0].kind, plat::OpKind::Text);
+    EXPECT_EQ(list[0].ax, 10.5f);
+    EXPECT_EQ(list[0].colour, 13);
+    EXPECT_EQ(list[0].font, (plat::Font{plat::Face::Gothic, 14, true, false}));
+    EXPECT_EQ(list[1].kind, plat::OpKind::Line);
+    EXPECT_EQ(list[1].bx, 120);
+    EXPECT_EQ(list[1].by, 95);
+    EXPECT_EQ(list[1].width, 5);
+    EXPECT_EQ(list[2].kind, plat::OpKind::Box);
+    EXPECT_TRUE(list[2].filled);
+    EXPECT_EQ(list[2].fill, 11);
+    EXPECT_EQ(list[2].colour, 4);
+    EXPECT_EQ(list[3].kind, plat::OpKind::Circle);
+    EXPECT_EQ(list[3].fill, 5);
+    EXPECT_EQ(list[4].kind, plat::OpKind::Polyline);
+    EXPECT_EQ(list[4].colour, 7);
+    EXPECT_EQ(list[4].pts, (std::vector<std::pair<float, float>>{{1, 10}, {2, 20}, {3, 30}}));
+    EXPECT_EQ(FE$GETDRAWWIDTH(0), 5);
+    $PsCLS(0, 0);
+    EXPECT_TRUE(plat::display_list().empty());
+}
+
+TEST(DisplayList, DropsWhatIsCoveredOrOffThePage) {
+    plat::use_headless({});
+    // Measuring draws below the page: nothing of it is kept.
+    $PsSYMBOL40(0, 0, 0, 1800, "x", 3, 3, 0, 0, 0, 1);
+    plat::note_text(0, 1800, 27, 0, "x");
+    EXPECT_TRUE(plat::display_list().empty());
+    // A dot drawn and hidden again and again leaves only its last state.
+    for (int i = 0; i < 100; ++i) {
+        $PsCIRCLE(0, 0, 500, 500, 4, 5, 1, 0, 0, 1, 0, 5, 1);
+        $PsCIRCLE(0, 0, 500, 500, 4, 15, 1, 0, 0, 1, 0, 15, 1);
+    }
+    EXPECT_EQ(plat::display_list().size(), 1u);
+    // A page-clearing box takes everything under it, and only that.
+    $PsSYMBOL40(0, 0, 100, 100, "1", 3, 3, 0, 0, 0, 1);
+    $PsSYMBOL40(0, 0, 100, 700, "2", 3, 3, 0, 0, 0, 1);
+    box(0, 0, 1600, 630, 15, 15);
+    const auto& list = plat::display_list();
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].text, "2");
+    EXPECT_EQ(list[1].kind, plat::OpKind::Box);
+}
+
+TEST(VisibleTexts, NotesStillOnThePageInReadingOrder) {
+    plat::use_headless({});
+    plat::note_text(816, 648, 1000, 0, sj("番号を入力して下さい。"));
+    plat::note_text(40, 100, 300, 3, sj("x+y=5"));
+    plat::note_text(40, 50, 300, 3, sj("<めあて>"));
+    plat::note_text(400, 100, 500, 5, sj("ﾀ3/2ﾀ"));
+    // The bottom strip is erased: the prompt goes, the page stays.
+    box(0, 639, 1366, 720, 15, 15);
+    // A box over half a text leaves it listed.
+    box(0, 95, 100, 140, 11, 11);
+    const auto notes = plat::visible_notes();
+    ASSERT_EQ(notes.size(), 3u);
+    EXPECT_EQ(plat::format_visible(notes), "50 40 3 <めあて>\n100 40 3 x+y=5\n100 400 5 ﾀ3/2ﾀ\n");
+    $PsCLS(0, 0);
+    EXPECT_TRUE(plat::visible_notes().empty());
+}
+
+TEST(VisibleTexts, GlyphsOfOneLineJoin) {
+    plat::use_headless({});
+    FE$SETFONTNAME(0, SJ("ゴシック"));
+    FE$SETFONTSIZE(0, 16);
+    FE$SETFONTBOLD(0, -1);
+    const float y = 200;
+    float x = 40;
+    $PsSYMBOL40(0, 0, x, y, "2", 3, 3, 0, 0, 0, 1);
+    x += 27;
+    FE$SETFONTNAME(0, SJ("Times New Roman"));
+    FE$SETFONTSIZE(0, 8);
+    FE$SETFONTITALIC(0, -1);
+    $PsSYMBOL40(0, 0, x + 4, y - 22, "x", 10, 7, 0, 0, 0, 1);
+    FE$SETFONTNAME(0, SJ("ゴシック"));
+    FE$SETFONTSIZE(0, 16);
+    FE$SETFONTITALIC(0, 0);
+    x += 27;
+    $PsLINE(0, 0, x + 4, y + 20, 1, 19, 0, -1, 0, 0, 0, -1, 7);  // minus
+    x += 27;
+    $PsSYMBOL40(0, 0, x, y, "3", 3, 3, 0, 0, 0, 1);
+    x += 27 + 27;  // a space
+    FE$SETFONTSIZE(0, 14);
+    $PsSYMBOL40(0, 0, x + 4, y, "=", 3, 3, 0, 0, 0, 1);
+    x += 32;
+    FE$SETFONTSIZE(0, 16);
+    $PsSYMBOL40(0, 0, x, y, sj("円"), 2, 3, 0, 0, 0, 1);
+    // Another line, another colour.
+    $PsSYMBOL40(0, 0, 40, 300, sj("①"), 2, 3, 5, 0, 0, 1);
+    $PsSYMBOL40(0, 0, 74, 300, "7", 3, 3, 0, 0, 0, 1);
+    EXPECT_EQ(plat::format_visible(plat::visible_glyph_texts()), "200 40 0 2x-3 =円\n300 40 5 ①\n300 74 0 7\n");
+}
+
+TEST(Palette, TextsAreLegibleOnTheirFills) {
+    EXPECT_EQ(plat::palette_rgb(15), 0xFFFFFFu);
+    struct Pair {
+        int text, fill;
+        double at_least;
+    };
+    const Pair pairs[] = {
+        {0, 15, 4.5}, {5, 15, 4.5},  // the 16-unit prompts
+        {3, 15, 3},   {4, 15, 3},  {7, 15, 3}, {13, 15, 3}, {13, 10, 3}, {15, 10, 3}, {9, 4, 3},
+        {9, 12, 3},   {0, 11, 3},  {0, 13, 3}, {0, 14, 3},  {13, 3, 3},
+    };
+    for (const Pair& p : pairs)
+        EXPECT_GE(probe::contrast_ratio(plat::palette_rgb(p.text), plat::palette_rgb(p.fill)), p.at_least)
+            << p.text << " on " << p.fill;
+    for (int i = 0; i < 15; ++i) EXPECT_NE(plat::palette_rgb(i), plat::palette_rgb(15)) << i;
+}
+
+TEST(Rendering, PngsAtAnyScaleWithHalfUnitsKept) {
+    plat::use_headless({});
+    FE$SETDRAWWIDTH(0, 1);
+    box(10.5f, 20, 30, 40, 4, 4);
+    const plat::Image img = plat::rasterise(2);
+    EXPECT_EQ(img.width, 2732);
+    EXPECT_EQ(img.height, 1536);
+    // The box's left edge (width 1, centred on x 10.5) covers x 10 to 11.
+    const unsigned green = plat::palette_rgb(4);
+    EXPECT_EQ(img.at(20, 60), green);   // x 10 to 10.5
+    EXPECT_NE(img.at(19, 60), green);   // x 9.5 to 10
+    EXPECT_EQ(img.at(100, 300), 0xFFFFFFu);
+    // Clipped silently: a box far past the page.
+    box(1000, 700, 1760, 1800, 13, 13);
+    const auto path1 = std::filesystem::temp_directory_path() / "platform_test_1x.png";
+    const auto path2 = std::filesystem::temp_directory_path() / "platform_test_2x.png";
+    ASSERT_TRUE(plat::write_png(path1.string(), 1));
+    ASSERT_TRUE(plat::write_png(path2.string(), 2));
+    for (auto [path, w, h] : {std::tuple{path1, 1366, 768}, std::tuple{path2, 2732, 1536}}) {
+        cairo_surface_t* s = cairo_image_surface_create_from_png(path.string().c_str());
+        ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+        EXPECT_EQ(cairo_image_surface_get_width(s), w);
+        EXPECT_EQ(cairo_image_surface_get_height(s), h);
+        cairo_surface_destroy(s);
+        std::filesystem::remove(path);
+    }
+    EXPECT_FALSE(plat::write_png("/nonexistent-dir/page.png", 1));
+}
+
+TEST(Rendering, ShapesInTheirColours) {
+    plat::use_headless({});
+    FE$SETDRAWWIDTH(0, 3);
+    box(100, 100, 200, 160, 13, 4);                          // key-pause box
+    $PsCIRCLE(0, 0, 400, 130, 20, 5, 1, 0, 0, 1, 0, 5, 1);   // a filled dot
+    $PsCIRCLE(0, 0, 500, 130, 20, 3, 1, 0, 0.5f, 0, 0, 0, 1);  // lower half arc
+    $PsCONNECT({13, 3, -1, 0, 0, -1, 0, 100, 700, 0, 140, 650, 0, 100, 600, 0, 0});
+    const plat::Image img = plat::rasterise(1);
+    EXPECT_EQ(img.at(150, 130), plat::palette_rgb(4));
+    EXPECT_EQ(img.at(100, 130), plat::palette_rgb(13));
+    EXPECT_EQ(img.at(400, 130), plat::palette_rgb(5));
+    EXPECT_EQ(img.at(500, 150), plat::palette_rgb(3));  // bottom of the arc (y grows downwards)
+    EXPECT_EQ(img.at(500, 110), 0xFFFFFFu);             // its top is not drawn
+    EXPECT_EQ(img.at(650, 140), 0u);                    // the polyline's tip
+    EXPECT_EQ(probe::ink_box(img, 590, 90, 720, 160).x1, 702);  // round cap of width 3
+}
+
+}  // namespace
