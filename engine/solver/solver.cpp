@@ -49,6 +49,7 @@ void choose_multipliers(std::int64_t a1, std::int64_t b1, std::int64_t a2, std::
                         std::int64_t p, std::int64_t q) {
     std::int64_t m1 = 1, m2 = 1;
     if (a1 == a2 || b1 == b2) {
+        // One letter already has coefficients of equal size: 1 and 1.
     } else if (a2 % a1 == 0) {
         m1 = a2 / a1;
     } else if (a1 % a2 == 0) {
