@@ -118,9 +118,9 @@ void prepare_values(First first) {
 
 void unit_rule(int k) {
     if (G.T(k) == 1)
-        G.A1$(k) = "";
+        G.A1$(k) = Str();
     else if (G.T(k) == -1)
-        G.A1$(k) = "-";
+        G.A1$(k) = Str("-");
 }
 
 void coefficient_loop() {
@@ -144,10 +144,10 @@ void plus_before_y_terms() {
 }
 
 void sign_texts() {
-    G.TITLE$(1) = G.F(1) == 1 ? "+" : "-";
-    G.TITLE$(2) = G.T(3) > 0 ? "-" : "+";
-    G.TITLE$(3) = G.T(4) > 0 ? "-" : "+";
-    G.TITLE$(4) = G.F(12) > 0 ? "-" : "+";
+    G.TITLE$(1) = Str(G.F(1) == 1 ? "+" : "-");
+    G.TITLE$(2) = Str(G.T(3) > 0 ? "-" : "+");
+    G.TITLE$(3) = Str(G.T(4) > 0 ? "-" : "+");
+    G.TITLE$(4) = Str(G.F(12) > 0 ? "-" : "+");
 }
 
 void lay_out_rows(int base, int right, float left) {
