@@ -49,6 +49,23 @@ struct Globals {
     Str DS1$, G$, YY$, T$, F$, U$, L$;
     Str R$s;  // plain text R$ (see above)
     float DS4 = 0;
+    // fraction texts
+    float DB = 0;                                  // case code of a reduction
+    float Y_REDUCE = 0, RAB = 0, DS_REDUCE = 0;    // given denominator; reduced pair
+    float KASANARIX = 0, H = 0;                    // Euclid's divisor; the product
+    float H_MARKUP = 0, ZY5 = 0;                   // positions of removed marks
+    Str E2$, DA1$, XX$, DB$, HYOUJI$;
+    // fraction sums
+    float DS = 0, A31 = 0, YAK1 = 0, LB8 = 0;      // the two fractions
+    float X2 = 0, X4 = 0;                          // second numerator; the sum
+    Str A2$, A3$, DS4$, DS2_FRACTION$, RABM$, V$, DBM2$, E1$, A4$, A5$;
+    // prompt text
+    float SOSU1 = 0, X9 = 0, LE = 0;
+    Str FDS1$, NAGA$, KOSUU$, BAIY$, CCC1$;
+    // small text
+    float X_SMALL_TEXT = 0, AA_MEASURE = 0, IB8 = 0;
+    float YY = 0, DS3 = 0, TX = 0, M1 = 0, NASI = 0;
+    Str FKIG$;
 
     // ------------------------------------------------------ course shell
     Str II1$;          // course title

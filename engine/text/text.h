@@ -16,3 +16,10 @@ void DRAW_WIDE_TEXT();
 void TO_FULL_WIDTH_CHAR();
 void STRIP_SPACES();           // A$ without half-width spaces
 void COMBINE_FRACTIONS();
+void RESEED_FROM_CLOCK();      // the random generator seeded from the clock again
+
+// The small text style: fixed advances, no mark-up.
+void SHOW_SMALL_TEXT();         // draw KKAI$ at (DSM1, DSM2); DSM1 = x after it
+void MEASURE_SMALL_TEXT();      // TY = the advance of A$ in the small style
+void DRAW_SMALL_TEXT_CELL();    // a filled box with A$ centred in it
+void DRAW_SMALL_TWO_LINE_BOX(); // a filled box with YY$ above T$
