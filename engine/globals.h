@@ -115,6 +115,9 @@ struct Globals {
     Str SIKI$;           // label of the equation that receives the first value
 
     // ------------------------------------------------------ course units
+    float XW = 0;      // last random sign draw; a drill's right-side shift
+    float TATE = 0;    // position of a pool pick, then the shuffle case
+    float A1 = 0;      // loop counter (pool shift, table columns)
 };
 
 inline Globals G;

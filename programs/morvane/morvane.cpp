@@ -1,5 +1,7 @@
 #include "programs/morvane/morvane.h"
 
+#include "courses/equations/unit1/unit1.h"
+
 const CourseDef& morvane_course() {
     static const CourseDef course = {
         Program::Morvane,
@@ -9,7 +11,7 @@ const CourseDef& morvane_course() {
         // Items 1 to 7; an item whose unit is not built yet leads back to
         // the menu.
         {
-            MENU_ITEM_7,  // 1: UNIT1_ENTRY
+            UNIT1_ENTRY,  // 1
             MENU_ITEM_7,  // 2: UNIT2_ENTRY
             MENU_ITEM_7,  // 3: UNIT3_ENTRY
             MENU_ITEM_7,  // 4: UNIT4_ENTRY
