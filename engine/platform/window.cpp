@@ -44,7 +44,7 @@ public:
     }
     ~Window() override {
         if (window_) SDL_DestroyWindow(window_);
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_Quit();  // also lets go of its D-Bus connection
     }
 
     Str poll_key() override {

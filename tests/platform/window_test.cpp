@@ -41,11 +41,13 @@ struct Child {
     pid_t pid = -1;
     ~Child() { stop(); }
     void stop() {
-        if (pid > 0) {
-            kill(pid, SIGTERM);
+        if (pid <= 0) return;
+        kill(pid, SIGTERM);
+        if (!wait_for_exit(5s)) {
+            kill(pid, SIGKILL);
             waitpid(pid, nullptr, 0);
-            pid = -1;
         }
+        pid = -1;
     }
     // The exit status, or nullopt if it has not ended within `limit`.
     std::optional<int> wait_for_exit(std::chrono::milliseconds limit) {
@@ -127,6 +129,11 @@ protected:
         program_.pid = fork();
         if (program_.pid == 0) {
             setenv("DISPLAY", display_name_.c_str(), 1);
+            // In the sanitizer build the X and D-Bus client libraries keep
+            // blocks past exit that the leak checker cannot attribute; the
+            // headless tests check the course's own memory.
+            const char* asan = std::getenv("ASAN_OPTIONS");
+            setenv("ASAN_OPTIONS", (std::string(asan ? asan : "") + ":detect_leaks=0").c_str(), 1);
             execl(kMorvane.c_str(), "Morvane", static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -273,6 +280,32 @@ TEST_F(WindowTest, UsesNoCpuWhileWaitingForAKey) {
     EXPECT_LT(used, 0.12);
     close_window(w);
     EXPECT_EQ(program_.wait_for_exit(20s), std::optional<int>(0));
+}
+
+}  // namespace
+
+namespace {
+
+// Without its fonts the program does not open a blank window: it stops and
+// says which package to install.
+TEST(StartUp, MissingFontStopsWithThePackageToInstall) {
+    if (!std::filesystem::exists(kMorvane)) GTEST_SKIP() << "Morvane is not built";
+    const auto dir = std::filesystem::temp_directory_path() / ("no-fonts-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "fonts.conf") << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+    const std::string command = "FONTCONFIG_FILE=" + (dir / "fonts.conf").string() + " DISPLAY= ASAN_OPTIONS=detect_leaks=0 " +
+                                kMorvane + " 2>&1";
+    FILE* out = popen(command.c_str(), "r");
+    ASSERT_NE(out, nullptr);
+    std::string text;
+    char buf[256];
+    while (fgets(buf, sizeof buf, out)) text += buf;
+    const int status = pclose(out);
+    std::filesystem::remove_all(dir);
+    EXPECT_NE(WEXITSTATUS(status), 0);
+    EXPECT_NE(text.find("fonts-ipafont-gothic"), std::string::npos) << text;
+    EXPECT_NE(text.find("fonts-liberation2"), std::string::npos) << text;
+    EXPECT_NE(text.find("fonts-dejavu-core"), std::string::npos) << text;
 }
 
 }  // namespace
