@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs every Debian package that the build, the fonts and the tests need.
-# Safe to run again: it does nothing when everything is there.
+# Installs every Debian package that the build, the fonts and the tests need
+# (as root, or through sudo). Safe to run again: it does nothing when
+# everything is there.
 set -euo pipefail
 packages=(
+  # build
   build-essential cmake pkg-config
-  libcairo2-dev libfontconfig-dev libfreetype-dev libsdl2-dev
+  libcairo2-dev libfontconfig-dev libfreetype-dev libsdl2-dev libx11-dev
   libgtest-dev
+  # the course's faces: the Gothic face, the serif italic, the script ell
   fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core
+  # the window tests run the program under a virtual X server
   xvfb xauth
 )
 missing=()
@@ -16,6 +20,10 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "Installing: ${missing[*]}"
 sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Please run as root (or install sudo): apt-get install ${missing[*]}" >&2; exit 1; }
+  sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
