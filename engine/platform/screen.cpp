@@ -30,8 +30,10 @@ int colour_index(float c) {
     return static_cast<int>(((i % 16) + 16) % 16);
 }
 
-// Notes count as covered when a box hides the band of their text's body.
-constexpr float kNoteTop = 4, kNoteBottom = 28;
+// Notes count as covered when a box hides the band that every text style has
+// ink in: the upper part of a 16-unit prompt cell, the middle of a lesson
+// line.
+constexpr float kNoteTop = 2, kNoteBottom = 14;
 
 const internal::Rect kPage{0, 0, kPageWidth, kPageHeight};
 

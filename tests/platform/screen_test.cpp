@@ -86,9 +86,15 @@ TEST(VisibleTexts, NotesStillOnThePageInReadingOrder) {
     box(0, 639, 1366, 720, 15, 15);
     // A box over half a text leaves it listed.
     box(0, 95, 100, 140, 11, 11);
+    // A prompt in a box drawn again and again is listed once.
+    for (int i = 0; i < 3; ++i) {
+        box(96, 656, 400, 692, 13, 4);
+        plat::note_text(128, 666, 320, 9, sj("何かキーを押して下さい。"));
+    }
     const auto notes = plat::visible_notes();
-    ASSERT_EQ(notes.size(), 3u);
-    EXPECT_EQ(plat::format_visible(notes), "50 40 3 <めあて>\n100 40 3 x+y=5\n100 400 5 ﾀ3/2ﾀ\n");
+    ASSERT_EQ(notes.size(), 4u);
+    EXPECT_EQ(plat::format_visible(notes),
+              "50 40 3 <めあて>\n100 40 3 x+y=5\n100 400 5 ﾀ3/2ﾀ\n666 128 9 何かキーを押して下さい。\n");
     $PsCLS(0, 0);
     EXPECT_TRUE(plat::visible_notes().empty());
 }
