@@ -127,7 +127,14 @@ bool covers(const DrawOp& later, const Rect& cover, const DrawOp& earlier) {
     if (later.kind == OpKind::Circle && earlier.kind == OpKind::Circle && later.ax == earlier.ax &&
         later.ay == earlier.ay && later.r + later.width / 2 >= earlier.r + earlier.width / 2)
         return true;
-    return cover.contains(ink_extent(earlier));
+    // Only what lies on the page can be seen: a draw that reaches past its
+    // edge is hidden once its part on the page is.
+    Rect e = ink_extent(earlier);
+    e.x0 = std::max(e.x0, 0.0f);
+    e.y0 = std::max(e.y0, 0.0f);
+    e.x1 = std::min(e.x1, kPageWidth);
+    e.y1 = std::min(e.y1, kPageHeight);
+    return cover.contains(e);
 }
 
 }  // namespace

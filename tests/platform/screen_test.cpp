@@ -66,8 +66,11 @@ TEST(DisplayList, DropsWhatIsCoveredOrOffThePage) {
         $PsCIRCLE(0, 0, 500, 500, 4, 15, 1, 0, 0, 1, 0, 15, 1);
     }
     EXPECT_EQ(plat::display_list().size(), 1u);
-    // A page-clearing box takes everything under it, and only that.
+    // A page-clearing box takes everything under it, and only that, also
+    // what reaches past the page's edge.
     $PsSYMBOL40(0, 0, 100, 100, "1", 3, 3, 0, 0, 0, 1);
+    $PsSYMBOL40(0, 0, 0, 0, sj("円"), 2, 3, 0, 0, 0, 1);
+    $PsLINE(0, 0, -50, 300, 0, 1500, 300, -1, 0, 0, 0, -1, 7);
     $PsSYMBOL40(0, 0, 100, 700, "2", 3, 3, 0, 0, 0, 1);
     box(0, 0, 1600, 630, 15, 15);
     const auto& list = plat::display_list();
