@@ -188,11 +188,28 @@ std::vector<VisibleText> visible_notes() {
     return out;
 }
 
+namespace {
+
+// The pen position (top-left of the advance box) of a glyph, undoing the
+// offsets at which the text display draws its narrow signs and its italic
+// letters, so that a line is listed from where its text starts.
+std::pair<float, float> pen_of(const DrawOp& op) {
+    const std::string t = op.text;
+    if (op.font.face == Face::Serif)
+        return {op.ax - 4, op.ay + std::floor(0.4f * op.font.size * op.v)};
+    if (t == "=" && op.font.size == 14) return {op.ax - 4, op.ay};
+    if (t == "." && op.v == 2) return {op.ax + 3, op.ay - 14};
+    if ((t == "\x81\x7E" || t == "\x81\x80" || t == "\x81\x7D") && op.h == 2) return {op.ax + 4, op.ay};
+    return {op.ax, op.ay};
+}
+
+}  // namespace
+
 std::vector<VisibleText> visible_glyph_texts() {
     // Glyphs are joined in drawing order while each starts where the one
     // before ended (on the same baseline, in the same colour); the lines of a
-    // drawn minus or plus between them become "-" or "+", and the blank of a
-    // space advance a space.
+    // drawn minus or plus become "-" or "+", and the blank of a space
+    // advance a space.
     struct Group {
         VisibleText text;
         float end = 0, baseline = 0, em_y = 0;
@@ -204,17 +221,33 @@ std::vector<VisibleText> visible_glyph_texts() {
         cur.reset();
     };
     for (const DrawOp& op : ds().list) {
-        if (op.kind == OpKind::Line && cur && op.colour == cur->text.colour) {
-            const bool horizontal = op.ay == op.by && std::fabs(op.bx - op.ax) <= 22;
-            const bool vertical = op.ax == op.bx && std::fabs(op.by - op.ay) <= 26;
+        if (op.kind == OpKind::Line) {
             const float x0 = std::min(op.ax, op.bx), x1 = std::max(op.ax, op.bx);
-            if (horizontal && x0 >= cur->end - 4 && x0 <= cur->end + 12 && op.ay > cur->baseline - cur->em_y &&
-                op.ay < cur->baseline) {
+            const float length = x1 - x0;
+            const bool bar = op.ay == op.by && (length == 19 || length == 20) && op.width == 5;
+            const bool stroke = op.ax == op.bx && std::fabs(op.by - op.ay) <= 24 && op.width == 5;
+            if (bar && cur && op.colour == cur->text.colour && x0 >= cur->end - 4 && x0 <= cur->end + 40 &&
+                op.ay > cur->baseline - cur->em_y && op.ay < cur->baseline) {
+                const float gap = x0 - cur->end;
+                cur->text.utf8.append(gap > 20 ? static_cast<size_t>(std::lrint(gap / 27)) : 0, ' ');
                 cur->text.utf8 += "-";
-                cur->end = x1 + 4;
-            } else if (vertical && !cur->text.utf8.empty() && cur->text.utf8.back() == '-' && x0 <= cur->end &&
-                       x0 >= cur->end - 24) {
+                cur->end = x1 + (length == 19 ? 4 : 6);
+            } else if (bar) {
+                // A sign that starts a line: the minus bar lies 20 below the
+                // line top (14 in a fraction), 4 (6) right of the pen.
+                flush();
+                const bool normal = length == 19;
+                const float top = op.ay - (normal ? 20 : 14);
+                cur = Group{{top, x0 - (normal ? 4 : 6), op.colour, "-"}, x1 + (normal ? 4 : 6),
+                            top + (normal ? 42.24f : 28.16f), normal ? 48.0f : 32.0f};
+            } else if (stroke && cur && op.colour == cur->text.colour && !cur->text.utf8.empty() &&
+                       cur->text.utf8.back() == '-' && x0 <= cur->end && x0 >= cur->end - 24) {
                 cur->text.utf8.back() = '+';
+                if (cur->text.utf8 == "+" && std::min(op.ay, op.by) < cur->text.y + 12) {
+                    // A plus's bar lies 2 lower than a minus's.
+                    cur->text.y -= 2;
+                    cur->baseline -= 2;
+                }
             }
             continue;
         }
@@ -223,6 +256,7 @@ std::vector<VisibleText> visible_glyph_texts() {
         if (l.glyphs.empty()) continue;
         std::string utf8;
         for (const auto& g : l.glyphs) utf8 += g.utf8;
+        const auto [pen_x, pen_y] = pen_of(op);
         const float start = l.glyphs.front().x - internal::calibration(op.font.face).origin * l.em_x;
         bool joined = false;
         if (cur && cur->text.colour == op.colour && std::fabs(l.baseline - cur->baseline) <= 16) {
@@ -237,7 +271,7 @@ std::vector<VisibleText> visible_glyph_texts() {
         }
         if (!joined) {
             flush();
-            cur = Group{{op.ay, op.ax, op.colour, utf8}, op.ax + l.width, l.baseline, l.em_y};
+            cur = Group{{pen_y, pen_x, op.colour, utf8}, op.ax + l.width, l.baseline, l.em_y};
         }
     }
     flush();

@@ -119,7 +119,9 @@ TEST(VisibleTexts, GlyphsOfOneLineJoin) {
     FE$SETFONTSIZE(0, 16);
     FE$SETFONTITALIC(0, 0);
     x += 27;
+    FE$SETDRAWWIDTH(0, 5);
     $PsLINE(0, 0, x + 4, y + 20, 1, 19, 0, -1, 0, 0, 0, -1, 7);  // minus
+    FE$SETDRAWWIDTH(0, 3);
     x += 27;
     $PsSYMBOL40(0, 0, x, y, "3", 3, 3, 0, 0, 0, 1);
     x += 27 + 27;  // a space
@@ -131,7 +133,16 @@ TEST(VisibleTexts, GlyphsOfOneLineJoin) {
     // Another line, another colour.
     $PsSYMBOL40(0, 0, 40, 300, sj("①"), 2, 3, 5, 0, 0, 1);
     $PsSYMBOL40(0, 0, 74, 300, "7", 3, 3, 0, 0, 0, 1);
-    EXPECT_EQ(plat::format_visible(plat::visible_glyph_texts()), "200 40 0 2x-3 =円\n300 40 5 ①\n300 74 0 7\n");
+    // A line that starts with a sign; an italic letter first on a line.
+    FE$SETDRAWWIDTH(0, 5);
+    $PsLINE(0, 0, 44, 420, 1, 19, 0, -1, 3, 0, 0, -1, 7);
+    FE$SETDRAWWIDTH(0, 3);
+    $PsSYMBOL40(0, 0, 67, 400, "5", 3, 3, 3, 0, 0, 1);
+    FE$SETFONTNAME(0, SJ("Times New Roman"));
+    FE$SETFONTSIZE(0, 8);
+    $PsSYMBOL40(0, 0, 44, 478, "x", 10, 7, 0, 0, 0, 1);
+    EXPECT_EQ(plat::format_visible(plat::visible_glyph_texts()),
+              "200 40 0 2x-3 =円\n300 40 5 ①\n300 74 0 7\n400 40 3 -5\n500 40 0 x\n");
 }
 
 TEST(Palette, TextsAreLegibleOnTheirFills) {
