@@ -212,6 +212,11 @@ void draw_op(cairo_t* cr, const DrawOp& op) {
             stroke_with(cr, op);
             break;
         case OpKind::Box:
+            // Boxes are drawn without antialiasing: a page erases a box by
+            // drawing the same box in the background colour, and blended edge
+            // pixels would leave a faint outline of the erased box behind.
+            cairo_save(cr);
+            cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
             cairo_rectangle(cr, std::min(op.ax, op.bx), std::min(op.ay, op.by), std::fabs(op.bx - op.ax),
                             std::fabs(op.by - op.ay));
             if (op.filled) {
@@ -220,6 +225,7 @@ void draw_op(cairo_t* cr, const DrawOp& op) {
             }
             cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
             stroke_with(cr, op);
+            cairo_restore(cr);
             break;
         case OpKind::Circle: {
             const double two_pi = 2 * std::numbers::pi;

@@ -208,4 +208,21 @@ TEST(Rendering, ShapesInTheirColours) {
     EXPECT_EQ(probe::ink_box(img, 590, 90, 720, 160).x1, 702);  // round cap of width 3
 }
 
+TEST(Rendering, AnErasedBoxLeavesNoOutline) {
+    // A prompt box erased by a background box whose edge runs along its own,
+    // at a scale where edges fall between pixels.
+    plat::use_headless({});
+    FE$SETDRAWWIDTH(0, 3);
+    box(96, 657, 400, 693, 13, 4);
+    box(0, 639, 1366, 693, 15, 15);
+    for (const float scale : {1.0f, 1.37f, 2.0f}) {
+        const plat::Image img = plat::rasterise(scale);
+        long stray = 0;
+        for (int y = static_cast<int>(630 * scale); y < static_cast<int>(705 * scale); ++y)
+            for (int x = static_cast<int>(80 * scale); x < static_cast<int>(420 * scale); ++x)
+                stray += img.at(x, y) != plat::palette_rgb(15);
+        EXPECT_EQ(stray, 0) << "scale " << scale;
+    }
+}
+
 }  // namespace
