@@ -83,7 +83,7 @@ std::string find_font_file(const char* family, bool bold, bool italic, bool exac
     return file;
 }
 
-const FontSpec& spec(Face face) {
+const FontSpec& face_font(Face face) {
     switch (face) {
         case Face::Serif:
             return kSerifSpec;
@@ -102,7 +102,7 @@ LoadedFont* load(Face face, bool bold, bool italic) {
     if (auto it = fs.faces.find(key); it != fs.faces.end()) return it->second.ft ? &it->second : nullptr;
     LoadedFont& lf = fs.faces[key];
     if (!fs.library && FT_Init_FreeType(&fs.library) != 0) return nullptr;
-    const FontSpec& sp = spec(face);
+    const FontSpec& sp = face_font(face);
     // The Gothic face has one weight and no italic: bold is synthesised and
     // italic slanted. The others have their own styles where installed.
     const bool own_style = face != Face::Gothic;
