@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 #include "engine/platform/internal.h"
@@ -141,17 +142,11 @@ Str $PfSTR244(float x) {
         std::snprintf(buf, sizeof buf, "%.7g", a);
         std::string m(buf);
         if (m.find('e') != std::string::npos) {  // small values: plain decimals
-            std::snprintf(buf, sizeof buf, "%.14f", a);
-            m = buf;
-            // Keep seven significant digits.
-            size_t first = m.find_first_not_of("0.");
-            size_t digits = 0, cut = m.size();
-            for (size_t i = first; i < m.size(); ++i)
-                if (m[i] != '.' && ++digits == 7) {
-                    cut = i + 1;
-                    break;
-                }
-            m = m.substr(0, cut);
+            // Seven significant digits, rounded, moved behind the zeros.
+            std::snprintf(buf, sizeof buf, "%.6e", a);
+            const std::string e(buf);
+            const int exponent = std::atoi(e.c_str() + e.find('e') + 1);
+            m = "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + e.substr(0, 1) + e.substr(2, 6);
         }
         if (m.find('.') != std::string::npos) {
             while (m.back() == '0') m.pop_back();

@@ -28,6 +28,54 @@ constexpr Uint32 kWaitMs = 100;
     std::exit(1);
 }
 
+}  // namespace
+
+Str key_for_press(int sym, unsigned mod, std::string& skip_text) {
+    switch (sym) {
+        case SDLK_RETURN:
+        case SDLK_RETURN2:
+        case SDLK_KP_ENTER:
+            return "\r";
+        case SDLK_BACKSPACE:
+            return "\b";
+        case SDLK_DELETE:
+            return "\x0c";
+        case SDLK_ESCAPE:
+            return "\x1b";
+        case SDLK_TAB:
+            return "\t";
+        case SDLK_LCTRL: case SDLK_RCTRL: case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LALT:
+        case SDLK_RALT: case SDLK_LGUI: case SDLK_RGUI: case SDLK_MODE: case SDLK_CAPSLOCK:
+        case SDLK_NUMLOCKCLEAR: case SDLK_SCROLLLOCK:
+            return {};  // a modifier alone is no key
+        default:
+            break;
+    }
+    // The keypad gives its characters whatever Num Lock says; the text
+    // event that may follow is then not counted twice.
+    static constexpr struct {
+        SDL_Keycode sym;
+        char c;
+    } kKeypad[] = {{SDLK_KP_0, '0'}, {SDLK_KP_1, '1'}, {SDLK_KP_2, '2'}, {SDLK_KP_3, '3'},
+                   {SDLK_KP_4, '4'}, {SDLK_KP_5, '5'}, {SDLK_KP_6, '6'}, {SDLK_KP_7, '7'},
+                   {SDLK_KP_8, '8'}, {SDLK_KP_9, '9'}, {SDLK_KP_PERIOD, '.'}, {SDLK_KP_DIVIDE, '/'},
+                   {SDLK_KP_MULTIPLY, '*'}, {SDLK_KP_MINUS, '-'}, {SDLK_KP_PLUS, '+'}};
+    for (const auto& kp : kKeypad)
+        if (sym == kp.sym) {
+            skip_text = std::string(1, kp.c);
+            return Str(1, kp.c);
+        }
+    const bool command = (mod & (KMOD_CTRL | KMOD_ALT | KMOD_GUI)) != 0;
+    // A key that types a character (on any keyboard layout, "ö" and "¥"
+    // too) comes as its text event; counting the key press as well would
+    // make one press two keys.
+    const bool types = sym >= 32 && sym != SDLK_DELETE && (sym & SDLK_SCANCODE_MASK) == 0;
+    if (types && !command) return {};
+    return "\x1c";  // any other key: ends a key pause, the input field ignores it
+}
+
+namespace {
+
 class Window final : public Backend {
 public:
     explicit Window(const std::string& title) {
@@ -119,49 +167,8 @@ private:
 
     void key_down(const SDL_Keysym& k) {
         skip_text_.clear();
-        switch (k.sym) {
-            case SDLK_RETURN:
-            case SDLK_RETURN2:
-            case SDLK_KP_ENTER:
-                keys_.push_back("\r");
-                return;
-            case SDLK_BACKSPACE:
-                keys_.push_back("\b");
-                return;
-            case SDLK_DELETE:
-                keys_.push_back("\x0c");
-                return;
-            case SDLK_ESCAPE:
-                keys_.push_back("\x1b");
-                return;
-            case SDLK_TAB:
-                keys_.push_back("\t");
-                return;
-            case SDLK_LCTRL: case SDLK_RCTRL: case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LALT:
-            case SDLK_RALT: case SDLK_LGUI: case SDLK_RGUI: case SDLK_MODE: case SDLK_CAPSLOCK:
-            case SDLK_NUMLOCKCLEAR: case SDLK_SCROLLLOCK:
-                return;  // a modifier alone is no key
-            default:
-                break;
-        }
-        // The keypad gives its characters whatever Num Lock says; the text
-        // event that may follow is then not counted twice.
-        static constexpr struct {
-            SDL_Keycode sym;
-            char c;
-        } kKeypad[] = {{SDLK_KP_0, '0'}, {SDLK_KP_1, '1'}, {SDLK_KP_2, '2'}, {SDLK_KP_3, '3'},
-                       {SDLK_KP_4, '4'}, {SDLK_KP_5, '5'}, {SDLK_KP_6, '6'}, {SDLK_KP_7, '7'},
-                       {SDLK_KP_8, '8'}, {SDLK_KP_9, '9'}, {SDLK_KP_PERIOD, '.'}, {SDLK_KP_DIVIDE, '/'},
-                       {SDLK_KP_MULTIPLY, '*'}, {SDLK_KP_MINUS, '-'}, {SDLK_KP_PLUS, '+'}};
-        for (const auto& kp : kKeypad)
-            if (k.sym == kp.sym) {
-                keys_.emplace_back(1, kp.c);
-                skip_text_ = std::string(1, kp.c);
-                return;
-            }
-        const bool command = (k.mod & (KMOD_CTRL | KMOD_ALT | KMOD_GUI)) != 0;
-        if (k.sym >= 32 && k.sym < 127 && !command) return;  // its text event brings it
-        keys_.push_back("\x1c");  // any other key: ends a key pause, the input field ignores it
+        Str key = key_for_press(k.sym, k.mod, skip_text_);
+        if (!key.empty()) keys_.push_back(std::move(key));
     }
 
     void text_input(const char* utf8) {

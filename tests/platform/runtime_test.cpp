@@ -96,6 +96,8 @@ TEST(Numbers, NumberTexts) {
         {100, " 100"},    {1234567, " 1234567"},  {-40, "-40"},        {1.0f / 3, " .3333333"},
         {2.0f / 3, " .6666667"}, {0.001f, " .001"}, {-1.25f, "-1.25"}, {16777216, " 16777216"},
         {123.4567f, " 123.4567"}, {0.0625f, " .0625"},
+        // small values keep seven significant digits, rounded
+        {1.23456789e-5f, " .00001234568"}, {-2.5e-5f, "-.000025"},
     };
     for (const Case& c : cases) EXPECT_EQ($PfSTR244(c.value), c.text) << c.value;
     EXPECT_EQ($PfSTR248(-0.5f), "-.5");
