@@ -1,6 +1,7 @@
 // The input field, its key loop, and the value of a typed entry.
 #include <cmath>
 
+#include "engine/platform/screen.h"
 #include "engine/shell/boxes.h"
 #include "engine/shell/shell.h"
 #include "engine/text/text.h"
@@ -66,6 +67,9 @@ void READ_KEYS() {
             G.DSM1 = G.LCM2;
             G.DSM2 = G.SIKI;
             DRAW_WIDE_TEXT();
+            // The typed character is on the page until the entry is cleared
+            // or closed, so it is listed with the page's texts.
+            plat::note_text(G.LCM2, G.SIKI, G.DS4, G.YMOTO, G.I$);
             G.LCM2 = G.DS4;
             G.DS2$ += G.I$;
         }

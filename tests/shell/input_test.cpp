@@ -110,6 +110,19 @@ TEST(InputField, EchoIsFullWidthAndAPointTakesNoCell) {
     EXPECT_EQ(glyphs("÷")[0].ax, 1088);
 }
 
+TEST(InputField, TheTypedCharactersAreListedWhileOnThePage) {
+    EXPECT_FALSE(type_into_field("1.5"));
+    EXPECT_TRUE(shows("1", 1056, 648, 5)) << screen();
+    EXPECT_TRUE(shows(".", 1072, 648, 5)) << screen();
+    EXPECT_TRUE(shows("5", 1072, 648, 5)) << screen();
+    // Gone with the clear and with the closing erase box.
+    for (const char* keys : {"12\b", "12\r"}) {
+        type_into_field(keys);
+        EXPECT_TRUE(shown("1").empty()) << keys << "\n" << screen();
+        EXPECT_TRUE(shown("2").empty()) << keys << "\n" << screen();
+    }
+}
+
 TEST(InputField, TheDotWaitsShownInTheNextCell) {
     EXPECT_FALSE(type_into_field(""));
     plat::DrawOp dot = last_dot();
