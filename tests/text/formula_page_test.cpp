@@ -183,12 +183,12 @@ TEST_F(Specimens, EveryGlyphInksOnlyItsCell) {
 
 // A page as the lessons set it: fractions with roots and exponents, signs,
 // italic letters, the script ell, pictograms, and the prompt strip below.
-struct Piece {
+struct PageText {
     float x, y, colour;
     const char* text;
 };
 
-const Piece kPage[] = {
+const PageText kPage[] = {
     {40, 20, 3, "連立方程式の解き方"},
     {40, 90, 0, "2x+3y=12 …①"},
     {420, 90, 0, "5x-3y=9 …②"},
@@ -289,7 +289,7 @@ void fraction_ink(const std::vector<plat::DrawOp>& ops, size_t from, size_t to, 
 
 TEST_F(Specimens, FormulaPageKeepsFractionPartsApart) {
     std::vector<std::pair<size_t, size_t>> ranges;
-    for (const Piece& p : kPage) {
+    for (const PageText& p : kPage) {
         const size_t before = plat::display_list().size();
         G.KKAI$ = sj(p.text);
         G.DSM1 = p.x;

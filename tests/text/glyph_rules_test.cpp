@@ -124,7 +124,7 @@ TEST_F(Glyphs, RootSignsAndParallelogramAreFigures) {
 }
 
 TEST_F(Glyphs, OverLineGrowsWithTheRootedText) {
-    // Root sign, 5, root end, plus, 1: one over-line piece over the 5 only.
+    // Root sign, 5, root end, plus, 1: one stretch of over-line, over the 5 only.
     EXPECT_EQ(mu("!5ﾝ+1", 100, 200), 209);
     EXPECT_EQ(page(), (std::vector<std::string>{
                           "P 104,236 108,224 116,240 124,196 132,196 w3 c0",
@@ -167,11 +167,11 @@ TEST_F(Glyphs, OpenRootReachesIntoLaterTexts) {
     mu("!2", 100, 200);
     plat::clear_display_list();
     mu("3", 100, 300);
-    // The piece runs from where the root sign ended, at the new line's height.
+    // The over-line runs from where the root sign ended, at the new line's height.
     EXPECT_EQ(page(), (std::vector<std::string>{"T \"3\" 100,300 3x3 G16b c0", "L 128,296 127,296 w3 c0"}));
 }
 
-TEST_F(Glyphs, EmptyPartUnderAnOpenRootStillDrawsItsPiece) {
+TEST_F(Glyphs, EmptyPartUnderAnOpenRootStillDrawsItsOverLine) {
     G.SIZE1 = 11;
     G.AY = 90;
     G.RTASKAI1 = 1;
