@@ -237,6 +237,7 @@ TEST(ErrorScreen, OneLineOnAClearedWindowAndNothingElse) {
     EXPECT_EQ(notes[0].y, 432);
     EXPECT_EQ(notes[0].colour, 13);
     EXPECT_EQ(ops(plat::OpKind::Text).size(), 1u);
+    EXPECT_TRUE(plat::write_png(COURSE_BINARY_DIR "/error_screen.png", 1));
 }
 
 TEST(ErrorScreen, AnArrayFaultInAPageEndsThere) {
