@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 
 #include "engine/solver/working.h"
 #include "engine/text/text.h"
@@ -37,6 +39,15 @@ bool solvable(float a1, float b1, float a2, float b2, float c1, float c2) {
     return i(a1) * i(b2) != i(a2) * i(b1);
 }
 
+// True when every number is a whole number that single precision holds
+// exactly; the working's arithmetic is then exact. The numbers are taken in
+// double precision, which holds every product of two such numbers exactly.
+bool held_exactly(std::initializer_list<double> values) {
+    for (double v : values)
+        if (std::fabs(v) > kLargestWhole) return false;
+    return true;
+}
+
 void draw_cannot_solve() {
     solver::put(G.B1, G.B2 + 50, 3, SJ("解けません"));
 }
@@ -45,8 +56,9 @@ void draw_cannot_solve() {
 // an x pair before a y pair, the first equation's coefficient dividing the
 // second's before the reverse, and x eliminated when the least common
 // multiples tie.
-void choose_multipliers(std::int64_t a1, std::int64_t b1, std::int64_t a2, std::int64_t b2,
-                        std::int64_t p, std::int64_t q) {
+std::pair<std::int64_t, std::int64_t> choose_multipliers(std::int64_t a1, std::int64_t b1,
+                                                         std::int64_t a2, std::int64_t b2,
+                                                         std::int64_t p, std::int64_t q) {
     std::int64_t m1 = 1, m2 = 1;
     if (a1 == a2 || b1 == b2) {
         // One letter already has coefficients of equal size: 1 and 1.
@@ -67,6 +79,7 @@ void choose_multipliers(std::int64_t a1, std::int64_t b1, std::int64_t a2, std::
     }
     G.GX3(5) = static_cast<float>(m1);
     G.GX3(6) = static_cast<float>(m2);
+    return {m1, m2};
 }
 
 }  // namespace
@@ -97,7 +110,9 @@ void SOLVE_BY_ELIMINATION() {
         REDUCE_FRACTION();
         G.Q = static_cast<float>(lcm(ub1, ub2));
 
-        choose_multipliers(ua1, ub1, ua2, ub2, lcm(ua1, ua2), lcm(ub1, ub2));
+        const auto [whole_m1, whole_m2] =
+            choose_multipliers(ua1, ub1, ua2, ub2, lcm(ua1, ua2), lcm(ub1, ub2));
+        const double dm1 = static_cast<double>(whole_m1), dm2 = static_cast<double>(whole_m2);
         const float m1 = G.GX3(5), m2 = G.GX3(6);
 
         G.T(21) = a1;
@@ -129,14 +144,41 @@ void SOLVE_BY_ELIMINATION() {
         G.T(6) = G.T(2) + G.F(1) * G.T(4);
         G.F(13) = G.F(11) + G.F(1) * G.F(12);
 
+        // Numbers too large to be worked exactly would show a wrong solution.
+        const double s = G.F(1);
+        const double combined = dm1 * c1 + s * dm2 * c2;
+        const bool exact =
+            held_exactly({dm1 * a1, dm1 * b1, dm1 * c1, dm2 * a2, dm2 * b2, dm2 * c2,
+                          dm1 * a1 + s * dm2 * a2, dm1 * b1 + s * dm2 * b2, combined});
+        // The receiving equation px+qy=c (or qx+py=c), the first value being
+        // combined/d: the product p*combined, then either what is left of c
+        // when its whole term is moved across, or the fractions over d and
+        // over d*q.
+        const auto substitution_exact = [&](double p, double q, double c, double d) {
+            const double product = p * combined;
+            if (!held_exactly({product})) return false;
+            if (std::fmod(product, d) == 0) return held_exactly({c - product / d});
+            return held_exactly({c * d - product, d * q});
+        };
+
         // The value found first goes into the equation in which its letter
         // has the smaller coefficient, the first one on a tie.
-        if (G.T(5) == 0 && G.T(6) != 0) {
+        if (!exact) {
+            draw_cannot_solve();
+        } else if (G.T(5) == 0 && G.T(6) != 0) {
             G.XI0 = std::fabs(G.T(22)) <= std::fabs(G.T(24)) ? 1 : 2;
-            SHOW_SOLUTION_Y_FIRST();
+            if (G.XI0 == 1 ? substitution_exact(b1, a1, c1, G.T(6))
+                            : substitution_exact(b2, a2, c2, G.T(6)))
+                SHOW_SOLUTION_Y_FIRST();
+            else
+                draw_cannot_solve();
         } else if (G.T(6) == 0 && G.T(5) != 0) {
             G.XI0 = std::fabs(G.T(21)) <= std::fabs(G.T(23)) ? 1 : 2;
-            SHOW_SOLUTION_X_FIRST();
+            if (G.XI0 == 1 ? substitution_exact(a1, b1, c1, G.T(5))
+                            : substitution_exact(a2, b2, c2, G.T(5)))
+                SHOW_SOLUTION_X_FIRST();
+            else
+                draw_cannot_solve();
         } else {
             draw_cannot_solve();
         }

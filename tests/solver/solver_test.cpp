@@ -195,6 +195,16 @@ std::vector<Case> cases() {
           "175 [3]+ - - -", "200 [0]6x +3y=4", "206 [0]-)", "250 [0]15y=5 [3]y=ﾀ1/3ﾀ",
           "310 [7]この値を②に代入して", "360 [0]6x+3*ﾀ1/3ﾀ=4", "410 [0]6x+1=4",
           "460 [0]6x=4-1=3", "520 [3]x=ﾀ1/2ﾀ [5](x,y)=(ﾀ1/2ﾀ,ﾀ1/3ﾀ)"}},
+        {"XSidesOfTwoEquationsEqual", {{2, 3, 7, 2, -1, 3}}, 1, 1, '-', 'y', 2, "2", "1",
+         {"0 [0]2x+3y=7…①", "50 [0]2x -y=3…②", "100 [3]①-②", "150 [0]2x+3y=7",
+          "175 [3]+ - + -", "200 [0]2x -y=3", "206 [0]-)", "250 [0]4y=4 [3]y=1",
+          "310 [7]この値を②に代入して", "360 [0]2x-1*1=3", "410 [0]2x-1=3", "460 [0]2x=3+1=4",
+          "520 [3]x=2 [5](x,y)=(2,1)"}},
+        {"CombinedYCoefficientMinusOne", {{1, 1, 11, 8, 9, 100}}, 8, 1, '-', 'y', 1, "-1", "12",
+         {"0 [0]x +y=11…①", "50 [0]8x+9y=100…②", "100 [3]①*8-②", "150 [0]8x+8y=88",
+          "175 [3]+ - - -", "200 [0]8x+9y=100", "206 [0]-)", "250 [0]-y=-12 [3]y=12",
+          "310 [7]この値を①に代入して", "360 [0]x+1*12=11", "410 [0]x+12=11",
+          "460 [3]x=[0]11-12=[3]-1", "520 [5](x,y)=(-1,12)"}},
         // Labels of the caller, a pause at every step, no answer line.
         {"LabelsEveryStepNoAnswer", labelled, 7, 1, '-', 'y', 1, "3", "1",
          {"0 [0]x +4y=7…③", "50 [0]7x+15y=36…④", "100 [3]③*7-④", "150 [0]7x+28y=49",
@@ -213,6 +223,10 @@ std::vector<Case> cases() {
          {"0 [0]5x+3y=-1…①", "50 [0]2x -y=4…②", "100 [3]①+②*3", "150 [0]5x+3y=-1",
           "200 [0]6x-3y=12", "206 [0]+)", "250 [0]11x =11 [3]x=1", "310 [7]この値を②に代入して",
           "360 [0]2*1-y=4", "410 [0]2-y=4", "460 [0]-y=4-2=2", "520 [3]y=-2 [5](x,y)=(1,-2)"}},
+        {"XCoefficientOneKeptInSubstitution", {{1, -1, 8, 3, 1, 4}}, 1, 1, '+', 'x', 1, "3", "-5",
+         {"0 [0]x-y=8…①", "50 [0]3x+y=4…②", "100 [3]①+②", "150 [0]x-y=8", "200 [0]3x+y=4",
+          "206 [0]+)", "250 [0]4x =12 [3]x=3", "310 [7]この値を①に代入して", "360 [0]1*3-y=8",
+          "410 [0]3-y=8", "460 [0]-y=8-3=5", "520 [3]y=-5 [5](x,y)=(3,-5)"}},
         {"NegativeX", {{2, -1, -1, 4, -1, -3}}, 1, 1, '-', 'x', 1, "-1", "-1",
          {"0 [0]2x-y=-1…①", "50 [0]4x-y=-3…②", "100 [3]①-②", "150 [0]2x-y=-1",
           "175 [3]+ - + +", "200 [0]4x-y=-3", "206 [0]-)", "250 [0]-2x =2 [3]x=-1",
@@ -316,6 +330,50 @@ TEST_P(Working, SolvesAndLaysOutTheWorking) {
 INSTANTIATE_TEST_SUITE_P(Systems, Working, ::testing::ValuesIn(cases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The texts the x-first working is built from, each coefficient in the form
+// its place on the page wants.
+TEST(WorkingTexts, CoefficientMultiplierAndSignTexts) {
+    struct TextCase {
+        System system;
+        std::vector<float> back;  // F(14), F(15), F(16), T(27), T(28), F(23)
+        std::vector<std::string> a1;     // A1$(1)..A1$(6), A1$(21)..A1$(28)
+        std::vector<std::string> signs;  // TITLE$(1)..TITLE$(4)
+        std::string x_sub, y_sub;        // A21$, A41$
+    };
+    const std::vector<TextCase> table = {
+        {{5, 3, -1, 2, -1, 4},
+         {2, -2, 2, 2, -1, 4},
+         {"5", "+3", "6", "-3", "11", "0", "5", "+3", "2", "-", "", "*3", "2", "-"},
+         {"+", "-", "+", "-"},
+         "1",
+         "(-2)"},
+        {{2, -1, -1, 4, -1, -3},
+         {-2, 2, 1, 2, -1, -1},
+         {"2", "-", "4", "-", "-2", "0", "2", "-", "4", "-", "", "", "2", "-"},
+         {"-", "-", "+", "+"},
+         "(-1)",
+         "(-1)"},
+        {{1, -1, 8, 3, 1, 4},
+         {3, -3, 5, 1, -1, 8},
+         {"", "-", "3", "+", "4", "0", "", "-", "3", "+", "", "", "1", "-"},
+         {"+", "-", "-", "-"},
+         "3",
+         "(-5)"},
+    };
+    for (const TextCase& tc : table) {
+        SCOPED_TRACE(testing::Message() << tc.system.a1 << "x+" << tc.system.b1 << "y=" << tc.system.c1);
+        ASSERT_TRUE(run(Call{tc.system}, 4));
+        EXPECT_EQ((std::vector<float>{G.F(14), G.F(15), G.F(16), G.T(27), G.T(28), G.F(23)}), tc.back);
+        std::vector<std::string> a1;
+        for (int k : {1, 2, 3, 4, 5, 6, 21, 22, 23, 24, 25, 26, 27, 28}) a1.push_back(utf8(G.A1$(k)));
+        EXPECT_EQ(a1, tc.a1);
+        EXPECT_EQ((std::vector<std::string>{G.TITLE$(1), G.TITLE$(2), G.TITLE$(3), G.TITLE$(4)}),
+                  tc.signs);
+        EXPECT_EQ(utf8(G.A21$), tc.x_sub);
+        EXPECT_EQ(utf8(G.A41$), tc.y_sub);
+    }
+}
+
 // The working waits at its main steps, and at every step when asked: after
 // k keys the page ends with the piece drawn just before the (k+1)th pause.
 TEST(WorkingPauses, FallBetweenTheSteps) {
@@ -364,6 +422,11 @@ TEST(WorkingRefuses, SystemsWithoutOneWholeSolution) {
         {nan, 1, 2, 1, -1, 1},
         {1, 1, inf, 1, -1, 1},
         {3e7f, 1, 2, 1, -1, 1},  // too large to be held exactly
+        // Working numbers too large to be held exactly: a multiplied right
+        // side, and the product of the first value's numerator and its
+        // coefficient in the receiving equation.
+        {1, 2, 16000000, 7, 3, 1},
+        {3, 1, 12000001, 3, -1, 1},
     };
     for (const System& s : systems) {
         SCOPED_TRACE(testing::Message() << s.a1 << "x+" << s.b1 << "y=" << s.c1 << ", " << s.a2
@@ -384,6 +447,25 @@ TEST(WorkingRefuses, SystemsWithoutOneWholeSolution) {
         EXPECT_TRUE(G.CCC3$.empty());
         EXPECT_TRUE(G.ENZAN$.empty());
         EXPECT_EQ(G.AA, 0);
+    }
+}
+
+// Large numbers that are still held exactly are worked as usual.
+TEST(WorkingLargeNumbers, SolvedWhileHeldExactly) {
+    struct LargeCase {
+        System system;
+        const char* x;
+        const char* y;
+    };
+    const std::vector<LargeCase> table = {
+        {{1, 1, 10000000, 1, -1, 6000000}, "8000000", "2000000"},
+        {{3, 1, 4000000, 3, -1, 1}, "ﾀ4000001/6ﾀ", "ﾀ3999999/2ﾀ"},
+    };
+    for (const LargeCase& lc : table) {
+        SCOPED_TRACE(lc.x);
+        ASSERT_TRUE(run(Call{lc.system}, 4));
+        EXPECT_EQ(utf8(G.REI0Y$), lc.x);
+        EXPECT_EQ(utf8(G.N$), lc.y);
     }
 }
 
