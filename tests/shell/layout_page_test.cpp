@@ -42,7 +42,7 @@ void cell(float w, float h, float fill, float colour, const char* utf8) {
 
 }  // namespace
 
-TEST(ShellSpecimen, APageOfTablesBracesAndColumnLayouts) {
+TEST(ShellLayoutPage, APageOfTablesBracesAndColumnLayouts) {
     begin(Program::Morvane);
     FE$SETDRAWWIDTH(0, 5);
 
