@@ -29,11 +29,11 @@ public:
 Backend& backend();
 void set_backend(std::unique_ptr<Backend> b);
 std::unique_ptr<Backend> make_window_backend(const std::string& title_utf8);
-// The window's key text for a key press (SDL key code and modifiers), or ""
+// The window's key text for a key press (its SDL key code), or ""
 // when the press makes none: a modifier alone, or a key whose character comes
 // with the text event that follows. For a keypad character that event is not
 // to be counted again: it is put in `skip_text`.
-Str key_for_press(int sym, unsigned mod, std::string& skip_text);
+Str key_for_press(int sym, std::string& skip_text);
 std::unique_ptr<Backend> make_headless_backend(const std::string& keys);
 
 // Adds a draw to the display list (dropping what it wholly covers, and the

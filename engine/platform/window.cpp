@@ -30,7 +30,7 @@ constexpr Uint32 kWaitMs = 100;
 
 }  // namespace
 
-Str key_for_press(int sym, unsigned mod, std::string& skip_text) {
+Str key_for_press(int sym, std::string& skip_text) {
     switch (sym) {
         case SDLK_RETURN:
         case SDLK_RETURN2:
@@ -65,12 +65,12 @@ Str key_for_press(int sym, unsigned mod, std::string& skip_text) {
             skip_text = std::string(1, kp.c);
             return Str(1, kp.c);
         }
-    const bool command = (mod & (KMOD_CTRL | KMOD_ALT | KMOD_GUI)) != 0;
     // A key that types a character (on any keyboard layout, "ö" and "¥"
-    // too) comes as its text event; counting the key press as well would
-    // make one press two keys.
+    // too, and with AltGr or Alt held) comes as its text event; counting the
+    // key press as well would make one press two keys. A combination that
+    // types nothing (Ctrl with a letter) is no key.
     const bool types = sym >= 32 && sym != SDLK_DELETE && (sym & SDLK_SCANCODE_MASK) == 0;
-    if (types && !command) return {};
+    if (types) return {};
     return "\x1c";  // any other key: ends a key pause, the input field ignores it
 }
 
@@ -167,7 +167,7 @@ private:
 
     void key_down(const SDL_Keysym& k) {
         skip_text_.clear();
-        Str key = key_for_press(k.sym, k.mod, skip_text_);
+        Str key = key_for_press(k.sym, skip_text_);
         if (!key.empty()) keys_.push_back(std::move(key));
     }
 
