@@ -1,13 +1,9 @@
-#include <cstdio>
-
 #include "engine/platform/screen.h"
 #include "programs/morvane/morvane.h"
 
 int main() {
-    if (const auto missing = plat::check_fonts()) {
-        std::fprintf(stderr, "%s\n", missing->c_str());
-        return 1;
-    }
+    // Opening the window checks the fonts first: a missing one stops here
+    // with a message (on the terminal and in a message box) naming its package.
     plat::use_window(morvane_course().title);
     return run_course(morvane_course());
 }
