@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "engine/platform/screen.h"
+#include "engine/text/polyline.h"
 #include "engine/text/text.h"
 
 namespace {
@@ -21,17 +22,11 @@ struct MeasuringScope {
     MeasuringScope& operator=(const MeasuringScope&) = delete;
 };
 
-// The polyline block of the runtime: five absolute points, last point first.
+// The tall root sign: a short stroke up, a long one down to 60 below the line
+// top, a long one up to 14 above it, and the start of the top bar.
 void tall_root_sign(float x, float y) {
-    const float pts[5][2] = {{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 60}, {x + 30, y - 14}, {x + 38, y - 14}};
-    std::vector<float> block = {13, 5, -1, 0, 0, -1, G.YMOTO};
-    for (int i = 4; i >= 0; --i) {
-        block.push_back(pts[i][1]);
-        block.push_back(pts[i][0]);
-        block.push_back(0);
-    }
-    block.push_back(0);
-    $PsCONNECT(block);
+    text_detail::five_point_polyline(
+        {{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 60}, {x + 30, y - 14}, {x + 38, y - 14}});
 }
 
 // The fraction mark: cuts out the segment up to the next fraction mark,

@@ -3,6 +3,7 @@
 // signs are drawn as lines, the root signs and "&" as polylines. The glyph
 // state (X1, TBSIYAKX, SIZE1, AY, AA1, RTASKAI1) lives in G and is never
 // reset here: a mark at the end of one text acts on the next one.
+#include "engine/text/polyline.h"
 #include "engine/text/text.h"
 
 namespace {
@@ -18,19 +19,6 @@ void glyph(float x, float y, const Str& text, float h, float v) {
 // A line from (x, y) by (dx, dy) in the text colour.
 void stroke(float x, float y, float dx, float dy) {
     $PsLINE(0, 0, x, y, 1, dx, dy, -1, G.YMOTO, 0, 0, -1, 7);
-}
-
-// A polyline through five absolute points; the runtime's block takes them
-// last point first, y before x.
-void figure(const float (&pts)[5][2]) {
-    std::vector<float> block = {13, 5, -1, 0, 0, -1, G.YMOTO};
-    for (int i = 4; i >= 0; --i) {
-        block.push_back(pts[i][1]);
-        block.push_back(pts[i][0]);
-        block.push_back(0);
-    }
-    block.push_back(0);
-    $PsCONNECT(block);
 }
 
 // Substitutions of the mark-up: the signs typed as ASCII.
@@ -181,17 +169,17 @@ bool draw_figure() {
     float advance = 0;
     if (G.LT$ == SJ("√") && G.RTASKAI1 == 1) {
         FE$SETDRAWWIDTH(0, 3);
-        figure({{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}});
+        text_detail::five_point_polyline({{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}});
         G.SIZE1 = 11;
         advance = 26;
     } else if (G.LT$ == SJ("√")) {
         FE$SETDRAWWIDTH(0, 3);
-        figure({{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}});
+        text_detail::five_point_polyline({{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}});
         G.SIZE1 = 1;
         advance = 28;
     } else if (G.LT$ == "&") {
         FE$SETDRAWWIDTH(0, 5);
-        figure({{x + 4, y + 40}, {x + 25, y + 40}, {x + 32, y + 8}, {x + 11, y + 8}, {x + 4, y + 40}});
+        text_detail::five_point_polyline({{x + 4, y + 40}, {x + 25, y + 40}, {x + 32, y + 8}, {x + 11, y + 8}, {x + 4, y + 40}});
         advance = 36;
     } else {
         return false;
