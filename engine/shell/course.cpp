@@ -12,6 +12,23 @@ std::array<Str, 8> item_texts_;
 
 }  // namespace
 
+void create_shared_arrays() {
+    G.TITLE$.dim(40);
+    G.F.dim(40);
+    G.A1$.dim(80);
+    G.T.dim(80);
+    // The prime-factor table is read both as (row, factor) and as
+    // (factor, row): room for ten factors either way.
+    G.R1A.dim(10, 10);
+    G.GY5.dim(40);
+    G.t0014.dim(40);
+    G.Y7.dim(10);
+    G.R$.dim(10);  // both programs' solver uses it
+    G.X$.dim(20);
+    G.GX3.dim(40);
+    G.GY3.dim(40);
+}
+
 void start_up(const CourseDef& course) {
     reset_globals(course.program);
     course_ = &course;
@@ -35,20 +52,7 @@ void start_up(const CourseDef& course) {
     G.Y6 = 648;
     G.II1$ = plat::utf8_to_cp932(course.title);
 
-    G.TITLE$.dim(40);
-    G.F.dim(40);
-    G.A1$.dim(80);
-    G.T.dim(80);
-    // The prime-factor table is read both as (row, factor) and as
-    // (factor, row): room for ten factors either way.
-    G.R1A.dim(10, 10);
-    G.GY5.dim(40);
-    G.t0014.dim(40);
-    G.Y7.dim(10);
-    G.R$.dim(10);  // both programs' solver uses it
-    G.X$.dim(20);
-    G.GX3.dim(40);
-    G.GY3.dim(40);
+    create_shared_arrays();
 }
 
 int run_course(const CourseDef& course) {

@@ -55,6 +55,9 @@ int run_course(const CourseDef& course);
 // Start-up of a course program (window state, font, pen, random seed, start
 // values and arrays), without the main menu. It resets the shared state first.
 void start_up(const CourseDef& course);
+// The shared arrays as start-up creates them (what a test that calls a
+// routine without start-up needs too).
+void create_shared_arrays();
 
 // The main menu: draws the page, reads a number, ends the program on 8
 // (plat::ProgramEnded) and runs the unit of any other item, drawing the page

@@ -8,6 +8,7 @@
 
 #include "engine/platform/runtime.h"
 #include "engine/platform/screen.h"
+#include "engine/shell/shell.h"
 #include "engine/solver/solver.h"
 #include "engine/text/text.h"
 
@@ -27,22 +28,6 @@ struct Piece {
 };
 
 inline std::string utf8(const Str& s) { return plat::cp932_to_utf8(s); }
-
-// Start-up's shared arrays; Talisse creates no R$().
-inline void create_arrays(Program program) {
-    G.TITLE$.dim(40);
-    G.F.dim(40);
-    G.A1$.dim(80);
-    G.T.dim(80);
-    G.R1A.dim(2, 10);
-    G.GY5.dim(40);
-    G.t0014.dim(40);
-    G.Y7.dim(10);
-    if (program == Program::Morvane) G.R$.dim(10);
-    G.X$.dim(20);
-    G.GX3.dim(40);
-    G.GY3.dim(40);
-}
 
 struct System {
     float a1, b1, c1, a2, b2, c2;
@@ -65,7 +50,7 @@ struct Call {
 inline bool run(const Call& call, int keys) {
     plat::use_headless({std::string(static_cast<size_t>(keys), 'k'), std::nullopt, std::nullopt});
     reset_globals(call.program);
-    create_arrays(call.program);
+    create_shared_arrays();
     FE$SETDRAWWIDTH(0, 3);
     G.II = kLeft;
     G.B1 = kLeft;
