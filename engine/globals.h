@@ -14,10 +14,29 @@
 
 enum class Program { Morvane, Talisse };
 
+// What the engine does differently for each course program. Chosen once at
+// start-up; read where the difference lies, never by asking which program
+// runs.
+struct ProgramTraits {
+    bool pictograms;           // the formula display draws its pictograms
+    bool pause_can_be_skipped;  // a key pause returns at once while JYOU is 1
+    bool brace_advances;       // after a brace, DSM1 is at its tips (else at its left)
+    bool column_pauses;        // the column layout pauses after its upper row
+    float first_value_min;     // the aligned column layout's value column starts
+                               // at least this far right of its left edge (0: none)
+};
+
+inline constexpr ProgramTraits kMorvaneTraits{true, true, true, true, 0};
+inline constexpr ProgramTraits kTalisseTraits{false, false, false, false, 340};
+
+inline constexpr const ProgramTraits& traits_of(Program program) {
+    return program == Program::Morvane ? kMorvaneTraits : kTalisseTraits;
+}
+
 struct Globals {
-    // Which course program is running: Talisse has no pictograms, no JYOU
-    // skip, a brace that does not advance and a column layout without pause.
+    // Which course program runs, and its differences from the other one.
     Program program = Program::Morvane;
+    ProgramTraits traits = kMorvaneTraits;
 
     // ------------------------------------------------ shared page state
     Str KKAI$;          // text for MU, in formula mark-up
@@ -126,4 +145,5 @@ inline Globals G;
 inline void reset_globals(Program program = Program::Morvane) {
     G = Globals{};
     G.program = program;
+    G.traits = traits_of(program);
 }

@@ -1,8 +1,9 @@
 // Table cells and boxes: a filled, bordered box with text centred in it.
 #include <cmath>
 
-#include "engine/shell/boxes.h"
+#include "engine/platform/draw.h"
 #include "engine/shell/shell.h"
+#include "engine/text/pieces.h"
 #include "engine/text/text.h"
 
 namespace {
@@ -13,16 +14,6 @@ bool holds_fraction(const Str& text) {
     for (const Str& c : plat::sj_chars(text))
         if (c == SJ("ﾀ")) return true;
     return false;
-}
-
-// The advance of a text as MU draws it, with the tall-parenthesis switch put
-// back afterwards so that the text is drawn in the mode it was measured in.
-float measure(const Str& text) {
-    const float aa1 = G.AA1;
-    G.A$ = text;
-    MEASURE_TEXT();
-    G.AA1 = aa1;
-    return G.TY;
 }
 
 // Offset that centres a text of width `text_width` across `width`; a text
@@ -37,13 +28,6 @@ float line_offset(float height, bool fraction) {
     return std::floor((height - (fraction ? 50.0f : 44.0f)) / 2);
 }
 
-void draw_text(const Str& text, float x, float y) {
-    G.KKAI$ = text;
-    G.DSM1 = x;
-    G.DSM2 = y;
-    MU();
-}
-
 }  // namespace
 
 void DRAW_TABLE_CELL() {
@@ -52,10 +36,10 @@ void DRAW_TABLE_CELL() {
     G.AINP_AUX = top;
     const Str text = G.A$;
     const bool fraction = holds_fraction(text);
-    const float dx = centring(w, measure(text));
+    const float dx = centring(w, page::measure(text));
     const float text_top = top + line_offset(h, fraction);
-    shell::box(left, top, left + w, top + h, G.NO, G.TKAI2);
-    draw_text(text, left + dx, text_top);
+    draw::fill_box(left, top, left + w, top + h, G.TKAI2, G.NO);
+    page::fixed(G.YMOTO, left + dx, text_top, text);
     G.DSM1 = left + w;
     G.DSM2 = top;
 }
@@ -65,10 +49,10 @@ void DRAW_TABLE_CELL_ABOVE() {
     G.DS1 = left;
     G.AINP_AUX = top;
     const Str text = G.A$;
-    const float dx = centring(w, measure(text));
+    const float dx = centring(w, page::measure(text));
     const float raise = std::floor((h - 44) / 2);
-    shell::box(left, top - raise, left + w, top + h - raise, G.NO, G.TKAI2);
-    draw_text(text, left + dx, top);
+    draw::fill_box(left, top - raise, left + w, top + h - raise, G.TKAI2, G.NO);
+    page::fixed(G.YMOTO, left + dx, top, text);
     G.DSM1 = left + w;
     G.DSM2 = top;
 }
@@ -81,16 +65,16 @@ void DRAW_TWO_LINE_BOX() {
     const float half = h / 2;
 
     const bool upper_fraction = holds_fraction(upper);
-    const float dx1 = centring(w, measure(upper));
+    const float dx1 = centring(w, page::measure(upper));
     float upper_top = top + line_offset(half, upper_fraction);
-    shell::box(left, top, left + w, top + h, G.NO, G.TKAI2);
+    draw::fill_box(left, top, left + w, top + h, G.TKAI2, G.NO);
     if (lower.empty()) upper_top += 25;  // one line, lower in the box
-    draw_text(upper, left + dx1, upper_top);
+    page::fixed(G.YMOTO, left + dx1, upper_top, upper);
 
     const bool lower_fraction = holds_fraction(lower);
-    const float dx2 = centring(w, measure(lower));
+    const float dx2 = centring(w, page::measure(lower));
     const float lower_top = top + (lower_fraction ? 50 : 44) + line_offset(half, lower_fraction);
-    draw_text(lower, left + dx2, lower_top);
+    page::fixed(G.YMOTO, left + dx2, lower_top, lower);
 
     G.YY$ = upper;
     G.T$ = lower;

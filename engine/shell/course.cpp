@@ -1,6 +1,6 @@
 // Start-up, the main menu and the error screen of a course program.
 #include "engine/platform/screen.h"
-#include "engine/shell/boxes.h"
+#include "engine/platform/draw.h"
 #include "engine/shell/shell.h"
 #include "engine/text/text.h"
 
@@ -80,14 +80,14 @@ void ASK_MENU_NUMBER() {
     PARSE_NUMBER();
 }
 
-void ERASE_MENU_PROMPT() { shell::box_wh(G.Y5 - 240, G.Y6 - 8, 1056, 50, 15, 15); }
+void ERASE_MENU_PROMPT() { draw::fill_rect(G.Y5 - 240, G.Y6 - 8, 1056, 50, 15, 15); }
 
 void MENU_ITEM_7() {}
 
 void MAIN_MENU() {
     for (;;) {
-        shell::box_wh(0, 0, 1760, 1800, 15, 15);
-        shell::box_wh(22, 10, 1320, 600, 15, 10);
+        draw::fill_rect(0, 0, 1760, 1800, 15, 15);
+        draw::fill_rect(22, 10, 1320, 600, 10, 15);
         G.YMOTO = 15;
         G.DSM1 = 264;
         G.DSM2 = 30;
@@ -104,7 +104,7 @@ void MAIN_MENU() {
         ERASE_MENU_PROMPT();
         if (G.AINP == 8) $PsEND(0);
         if (G.AINP < 1 || G.AINP > 8) continue;
-        shell::box_wh(0, 0, 1760, 1800, 15, 15);
+        draw::fill_rect(0, 0, 1760, 1800, 15, 15);
         const UnitEntry unit = course_->units[menu_item(G.AINP) - 1];
         (unit ? unit : MENU_ITEM_7)();
     }

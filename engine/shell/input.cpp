@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "engine/platform/screen.h"
-#include "engine/shell/boxes.h"
+#include "engine/platform/draw.h"
 #include "engine/shell/shell.h"
 #include "engine/text/text.h"
 
@@ -10,7 +10,7 @@ namespace {
 
 // The dot that marks the next character cell.
 void draw_dot(float colour) {
-    $PsCIRCLE(0, 0, G.LCM2 + 8, G.SIKI + 8, 4, colour, 1, 0, 0, 1, 0, colour, 1);
+    draw::disc(G.LCM2 + 8, G.SIKI + 8, 4, colour);
 }
 
 // Key texts from "-" to "9", compared as whole texts byte by byte: exactly
@@ -31,7 +31,7 @@ void INPUT_FIELD() {
     G.KKAI$ = SJ("入力");
     DRAW_PROMPT_TEXT();
     READ_KEYS();
-    shell::box_wh(G.Y5 - 48, G.Y6 - 8, 240, 30, 15, 15);
+    draw::fill_rect(G.Y5 - 48, G.Y6 - 8, 240, 30, 15, 15);
 }
 
 void READ_KEYS() {
@@ -47,7 +47,7 @@ void READ_KEYS() {
         if (G.I$.empty()) continue;
         // A key on a full entry (ten characters) clears it, whatever the key.
         if (G.I$ == "\b" || G.I$ == "\x0c" || $PfKLEN(G.DS2$) > 9) {
-            shell::box_wh(G.Y5, G.Y6 - 8, 192, 30, 15, 15);
+            draw::fill_rect(G.Y5, G.Y6 - 8, 192, 30, 15, 15);
             G.DS2$.clear();
             G.I$.clear();
             G.LCM2 = G.Y5;

@@ -1,5 +1,5 @@
 // Number texts, page-clearing boxes and sign-text helpers.
-#include "engine/shell/boxes.h"
+#include "engine/platform/draw.h"
 #include "engine/shell/shell.h"
 #include "engine/text/text.h"
 
@@ -18,12 +18,12 @@ void NUMBERS_TO_TEXT() {
     }
 }
 
-void CLEAR_BELOW_TITLE() { shell::box(0, 54, 1440, 900, 15, 15); }
+void CLEAR_BELOW_TITLE() { draw::fill_box(0, 54, 1440, 900, 15, 15); }
 
 void ERASE_INPUT_AREA() {
     G.DSM1 = G.Y5 + 80;
     G.DSM2 = G.Y6 - 72;
-    shell::box_wh(G.DSM1, G.DSM2, 1440, 90, 15, 15);
+    draw::erase_rect(G.DSM1, G.DSM2, 1440, 90);
 }
 
 // "+" and "-" are never the lead byte of a double-byte character, so a look

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "engine/platform/screen.h"
-#include "engine/shell/boxes.h"
+#include "engine/platform/draw.h"
 #include "engine/shell/shell.h"
 #include "engine/text/text.h"
 
@@ -19,19 +19,19 @@ void wait_for_any_key() {
 
 void PAUSE_FOR_KEY() {
     // Morvane's column layout switches its own pause off through JYOU.
-    if (G.program == Program::Morvane && G.JYOU == 1) return;
+    if (G.traits.pause_can_be_skipped && G.JYOU == 1) return;
     G.HENK2 = G.YMOTO;
     const float width = FE$GETDRAWWIDTH(0);
     G.B4 = width;
     FE$SETDRAWWIDTH(0, 3);
-    shell::box(96, 657, 400, 693, 13, 4);
+    draw::fill_box(96, 657, 400, 693, 4, 13);
     G.YMOTO = 9;
     G.DSM1 = 128;
     G.DSM2 = 666;
     G.KKAI$ = SJ("何かキーを押して下さい。");
     DRAW_PROMPT_TEXT();
     wait_for_any_key();
-    shell::box(0, 657, 400, 693, 15, 15);
+    draw::fill_box(0, 657, 400, 693, 15, 15);
     G.YMOTO = G.HENK2;
     G.B4 = width;
     FE$SETDRAWWIDTH(0, width);
@@ -42,13 +42,13 @@ void PRESS_KEY_BOX() {
     const float width = FE$GETDRAWWIDTH(0);
     G.B4 = width;
     FE$SETDRAWWIDTH(0, 3);
-    shell::box_wh(16, 657, 480, 36, 13, 4);
+    draw::fill_rect(16, 657, 480, 36, 4, 13);
     G.YMOTO = 9;
     G.DSM1 = 48;
     G.DSM2 = 666;
     DRAW_PROMPT_TEXT();
     wait_for_any_key();
-    shell::box(0, 657, 992, 720, 15, 15);
+    draw::fill_box(0, 657, 992, 720, 15, 15);
     G.YMOTO = G.HENK2;
     G.B4 = width;
     FE$SETDRAWWIDTH(0, width);
@@ -76,13 +76,13 @@ void ASK_SUBMENU_NUMBER() {
     PARSE_NUMBER();
 }
 
-void ERASE_BOTTOM_STRIP() { shell::box(0, 657, 992, 720, 15, 15); }
+void ERASE_BOTTOM_STRIP() { draw::fill_box(0, 657, 992, 720, 15, 15); }
 
 void ASK_NEXT_STEP() {
     const float width = FE$GETDRAWWIDTH(0);
     G.B4 = width;
     FE$SETDRAWWIDTH(0, 2);
-    shell::box(96, 639, 400, 675, 13, 12);
+    draw::fill_box(96, 639, 400, 675, 12, 13);
     G.YMOTO = 9;
     G.DSM1 = 128;
     G.DSM2 = 648;
@@ -90,8 +90,8 @@ void ASK_NEXT_STEP() {
     DRAW_PROMPT_TEXT();
     INPUT_FIELD();
     PARSE_NUMBER();
-    shell::box_wh(G.Y5 - 48, G.Y6 - 9, 160, 27, 15, 15);
-    shell::box(96, 639, 400, 675, 15, 15);
+    draw::fill_rect(G.Y5 - 48, G.Y6 - 9, 160, 27, 15, 15);
+    draw::fill_box(96, 639, 400, 675, 15, 15);
     G.B4 = width;
     FE$SETDRAWWIDTH(0, width);
 }

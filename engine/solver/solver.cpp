@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/solver/working.h"
+#include "engine/text/pieces.h"
 #include "engine/text/text.h"
 
 namespace {
@@ -49,7 +50,7 @@ bool held_exactly(std::initializer_list<double> values) {
 }
 
 void draw_cannot_solve() {
-    solver::put(G.B1, G.B2 + 50, 3, SJ("解けません"));
+    page::fixed(3, G.B1, G.B2 + 50, SJ("解けません"));
 }
 
 // Multipliers m1 and m2 of the two equations, so that one letter cancels:

@@ -3,6 +3,7 @@
 #include "engine/solver/working.h"
 
 #include "engine/shell/shell.h"
+#include "engine/text/pieces.h"
 #include "engine/text/text.h"
 
 namespace solver {
@@ -154,13 +155,13 @@ void lay_out_rows(int base, int right, float left) {
     // Talisse creates no R$() at start-up; the rows need six places.
     if (!G.R$.created()) G.R$.dim(10);
     G.R$(1) = G.A1$(base) + "x";
-    G.Y7(1) = measure(G.R$(1));
+    G.Y7(1) = page::measure(G.R$(1));
     G.R$(2) = G.A1$(base + 1) + "y";
-    G.Y7(2) = measure(G.R$(2));
+    G.Y7(2) = page::measure(G.R$(2));
     G.R$(3) = G.A1$(base + 2) + "x";
-    G.Y7(3) = measure(G.R$(3));
+    G.Y7(3) = page::measure(G.R$(3));
     G.R$(4) = G.A1$(base + 3) + "y";
-    G.Y7(4) = measure(G.R$(4));
+    G.Y7(4) = page::measure(G.R$(4));
     G.R$(5) = "=" + G.TITLE$(right);
     G.R$(6) = "=" + G.TITLE$(right + 1);
     G.Y7(5) = left;
@@ -175,14 +176,14 @@ void draw_given_system() {
     G.TANI = 100;
     DRAW_BRACE();
 
-    put(G.Y7(6) - G.Y7(1), G.B2, 0, G.R$(1));
-    put(G.Y7(7) - G.Y7(2), G.B2, 0, G.R$(2));
+    page::fixed(0, G.Y7(6) - G.Y7(1), G.B2, G.R$(1));
+    page::fixed(0, G.Y7(7) - G.Y7(2), G.B2, G.R$(2));
     G.KKAI$ = G.R$(5) + SJ("…") + G.CCC3$;
     MU();
 
     G.B2 = G.B2 + 50;
-    put(G.Y7(6) - G.Y7(3), G.B2, 0, G.R$(3));
-    put(G.Y7(7) - G.Y7(4), G.B2, 0, G.R$(4));
+    page::fixed(0, G.Y7(6) - G.Y7(3), G.B2, G.R$(3));
+    page::fixed(0, G.Y7(7) - G.Y7(4), G.B2, G.R$(4));
     G.KKAI$ = G.R$(6) + SJ("…") + G.ENZAN$;
     MU();
 }
@@ -200,30 +201,10 @@ void draw_column_work() {
 void draw_sign_row() {
     if (G.TITLE$(1) != "-") return;
     const float y = G.B2 - 25;
-    put(G.B1, y, 3, "+");
-    put(G.Y7(5), y, 3, G.TITLE$(2));
-    put(G.Y7(6), y, 3, G.TITLE$(3));
-    put(G.Y7(7) + 27, y, 3, G.TITLE$(4));
-}
-
-void put(float x, float y, float colour, const Str& text) {
-    G.YMOTO = colour;
-    G.DSM1 = x;
-    G.DSM2 = y;
-    G.KKAI$ = text;
-    MU();
-}
-
-void put_and_follow(float x, float y, float colour, const Str& text) {
-    put(x, y, colour, text);
-    G.YI1 = G.DSM1;
-    G.B2 = G.DSM2;
-}
-
-float measure(const Str& text) {
-    G.A$ = text;
-    MEASURE_TEXT();
-    return G.TY;
+    page::fixed(3, G.B1, y, "+");
+    page::fixed(3, G.Y7(5), y, G.TITLE$(2));
+    page::fixed(3, G.Y7(6), y, G.TITLE$(3));
+    page::fixed(3, G.Y7(7) + 27, y, G.TITLE$(4));
 }
 
 void pause_if_every_step() {

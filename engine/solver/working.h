@@ -36,12 +36,6 @@ void draw_column_work();
 // The row of changed signs between the two rows of a subtraction.
 void draw_sign_row();
 
-// One piece of text at (x, y) in `colour`; the cursor is not moved.
-void put(float x, float y, float colour, const Str& text);
-// One piece of text that moves the cursor: YI1 and B2 follow it.
-void put_and_follow(float x, float y, float colour, const Str& text);
-// The drawn width of a text in the formula mark-up.
-float measure(const Str& text);
 // A key pause made only when the caller asked for a pause at every step.
 void pause_if_every_step();
 

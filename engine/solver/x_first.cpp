@@ -3,6 +3,7 @@
 #include "engine/shell/shell.h"
 #include "engine/solver/solver.h"
 #include "engine/solver/working.h"
+#include "engine/text/pieces.h"
 #include "engine/text/text.h"
 
 using namespace solver;
@@ -28,7 +29,7 @@ void SHOW_SOLUTION_X_FIRST() {
 
     // Which equation is multiplied by what, and how they are combined.
     G.B1 = G.II;
-    put_and_follow(G.B1, G.B2 + 50, 3,
+    page::at(3, G.B1, G.B2 + 50,
                    G.CCC3$ + G.A1$(25) + G.TITLE$(1) + G.ENZAN$ + G.A1$(26));
     PAUSE_FOR_KEY();
 
@@ -39,27 +40,27 @@ void SHOW_SOLUTION_X_FIRST() {
     // column and its right side under the rows' "=". A coefficient 1 makes it
     // the value itself, which is then highlighted and not repeated.
     const float colour = G.T(5) == 1 ? 3 : 0;
-    G.Y7(8) = G.Y7(6) - measure(G.A1$(5) + "x");
+    G.Y7(8) = G.Y7(6) - page::measure(G.A1$(5) + "x");
     pause_if_every_step();
-    put(G.Y7(8), G.B2 + 50, colour, G.A1$(5) + "x");
-    put_and_follow(G.Y7(7), G.B2 + 50, colour, "=" + G.TITLE$(13));
+    page::fixed(colour, G.Y7(8), G.B2 + 50, G.A1$(5) + "x");
+    page::at(colour, G.Y7(7), G.B2 + 50, "=" + G.TITLE$(13));
     pause_if_every_step();
 
     G.YY$ = G.T(5) == 1 ? Str() : "x=" + G.REI0Y$;
-    put_and_follow(G.YJ3, G.B2, 3, G.YY$);
+    page::at(3, G.YJ3, G.B2, G.YY$);
     PAUSE_FOR_KEY();
 
     // Back-substitution; callers that redo it themselves erase from the
     // sentence's line, which is handed back in GX3(1) and GY3(1).
     G.SIKI$ = G.XI0 == 1 ? G.CCC3$ : G.ENZAN$;
-    put_and_follow(G.B1, G.B2 + 60, 7, SJ("この値を") + G.SIKI$ + SJ("に代入して"));
+    page::at(7, G.B1, G.B2 + 60, SJ("この値を") + G.SIKI$ + SJ("に代入して"));
     G.GX3(1) = G.DSM1;
     G.GY3(1) = G.DSM2;
     PAUSE_FOR_KEY();
 
-    put_and_follow(G.B1, G.B2 + 50, 0,
+    page::at(0, G.B1, G.B2 + 50,
                    G.A1$(27) + "*" + G.A21$ + G.A1$(28) + "y" + "=" + G.TITLE$(23));
-    put_and_follow(G.B1, G.B2 + 50, 0, G.TITLE$(14) + G.A1$(28) + "y=" + G.TITLE$(23));
+    page::at(0, G.B1, G.B2 + 50, G.TITLE$(14) + G.A1$(28) + "y=" + G.TITLE$(23));
 
     // The y term now starts its line: it loses its "+", and a coefficient 1
     // leaves the bare letter. The moved term is joined with "+" when it is
@@ -71,13 +72,13 @@ void SHOW_SOLUTION_X_FIRST() {
     }
     G.TKAI2 = G.T(28) == 1 ? 3 : 0;
     if (G.F(15) >= 0) G.TITLE$(15) = "+" + G.TITLE$(15);
-    put_and_follow(G.B1, G.B2 + 50, G.TKAI2, G.A1$(28) + "y");
+    page::at(G.TKAI2, G.B1, G.B2 + 50, G.A1$(28) + "y");
     pause_if_every_step();
-    put_and_follow(G.YI1, G.B2, 0, "=" + G.TITLE$(23) + G.TITLE$(15));
-    put_and_follow(G.YI1, G.B2, G.TKAI2, "=" + G.TITLE$(16));
+    page::at(0, G.YI1, G.B2, "=" + G.TITLE$(23) + G.TITLE$(15));
+    page::at(G.TKAI2, G.YI1, G.B2, "=" + G.TITLE$(16));
     pause_if_every_step();
 
-    put_and_follow(G.B1, G.B2 + 60, 3, G.T(28) == 1 ? Str() : "y=" + G.N$);
+    page::at(3, G.B1, G.B2 + 60, G.T(28) == 1 ? Str() : "y=" + G.N$);
     if (G.LLT != 1)
-        put_and_follow(G.YI1 + 30, G.B2, 5, "(x,y)=(" + G.REI0Y$ + "," + G.N$ + ")");
+        page::at(5, G.YI1 + 30, G.B2, "(x,y)=(" + G.REI0Y$ + "," + G.N$ + ")");
 }

@@ -4,16 +4,12 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/text/pieces.h"
 #include "engine/text/text.h"
 
-namespace {
+using page::number_text;
 
-// A number as display text: the runtime's conversion without its spaces.
-Str number_text(float value) {
-    G.A$ = $PfSTR244(value);
-    STRIP_SPACES();
-    return G.A$;
-}
+namespace {
 
 Str magnitude_text(float value) {
     G.A$ = $PfSTR248(std::fabs(value));

@@ -51,7 +51,7 @@ void MU() {
     const float x0 = G.DSM1;
     const float y0 = G.DSM2;
     const bool listed = measuring == 0 && y0 < plat::kPageHeight;
-    const bool pictograms = G.program == Program::Morvane;
+    const bool pictograms = G.traits.pictograms;
     for (;;) {
         G.B4 = FE$GETDRAWWIDTH(0);
         G.N1 = $PfKLEN(G.KKAI$);

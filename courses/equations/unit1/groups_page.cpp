@@ -1,29 +1,29 @@
 // Section ①: 36 pupils in 10 groups of four or of three. Solved once by a
 // table of every case and once by an equation in x.
-#include "courses/equations/unit1/page.h"
+#include "engine/shell/page.h"
 #include "courses/equations/unit1/unit1.h"
 
-using namespace unit1;
+using namespace page;
 
 namespace {
 
 // Value cell of the table: row 1 to 3, column k = 0 to 10 (groups of four).
 void groups_cell(float row, float k, float fill, float text_colour, const Str& text) {
-    table_cell(G.GY5(k + 2), G.t0014(row), 60, 50, fill, text_colour, text);
+    cell(G.GY5(k + 2), G.t0014(row), 60, 50, fill, text_colour, text);
 }
 
 }  // namespace
 
 void UNIT1_GROUPS_PAGE() {
-    clear_box(0, 0, 1320, 1300);
+    clear(0, 0, 1320, 1300);
     G.B1 = 36;
     G.B2 = 15;
     FE$SETDRAWWIDTH(0, 5);
 
-    chain(0, G.B1, G.B2, SJ("P34 "));
-    follow(3, SJ("4人班,3人班の数は？"));
+    at(0, G.B1, G.B2, SJ("P34 "));
+    cont(3, SJ("4人班,3人班の数は？"));
     PAUSE_FOR_KEY();
-    follow(7, SJ("(36人を10班に分けるとき)"));
+    cont(7, SJ("(36人を10班に分けるとき)"));
     PAUSE_FOR_KEY();
 
     // The table of cases: header column, then one column per number of
@@ -36,24 +36,24 @@ void UNIT1_GROUPS_PAGE() {
     G.t0014(3) = G.B2 + 280;
     const Str headers[3] = {SJ("4人班の数"), SJ("3人班の数"), SJ("合計人数")};
     for (int row = 1; row <= 3; ++row) {
-        table_cell(G.GY5(1), G.t0014(row), 190, 50, 13, 0, headers[row - 1]);
+        cell(G.GY5(1), G.t0014(row), 190, 50, 13, 0, headers[row - 1]);
         for (G.A1 = 0; G.A1 <= 10; G.A1 = G.A1 + 1)
             groups_cell(row, G.A1, 15, 0, row == 1 ? number_text(G.A1) : Str());
     }
 
     // First way: try five groups of four.
-    chain(7, G.B1, G.B2 + 50, SJ("考え①"));
+    at(7, G.B1, G.B2 + 50, SJ("考え①"));
     G.GX3(1) = G.YI1;
     G.GY3(1) = G.B2;
     PAUSE_FOR_KEY();
-    chain(0, G.GX3(1) + 30, G.GY3(1), SJ("4人班が5班のとき、3人班は　"));
+    at(0, G.GX3(1) + 30, G.GY3(1), SJ("4人班が5班のとき、3人班は　"));
     PAUSE_FOR_KEY();
-    follow(0, SJ("10-5=5(班)"));
+    cont(0, SJ("10-5=5(班)"));
     groups_cell(2, 5, 15, 0, SJ("5"));
     PAUSE_FOR_KEY();
-    chain(0, G.GX3(1) + 30, G.B2 + 50, SJ("合計人数は "));
+    at(0, G.GX3(1) + 30, G.B2 + 50, SJ("合計人数は "));
     PAUSE_FOR_KEY();
-    follow(0, SJ("4*5+3*5=20+15=35(人)"));
+    cont(0, SJ("4*5+3*5=20+15=35(人)"));
     groups_cell(3, 5, 15, 0, SJ("35"));
     PAUSE_FOR_KEY();
 
@@ -76,27 +76,27 @@ void UNIT1_GROUPS_PAGE() {
     PAUSE_FOR_KEY();
 
     // Second way: an equation in x.
-    chain(7, G.B1, G.t0014(3) + 70, SJ("考え②"));
+    at(7, G.B1, G.t0014(3) + 70, SJ("考え②"));
     PAUSE_FOR_KEY();
-    chain(0, G.YI1 + 30, G.B2, SJ("4人班がx班とすると、3人班は　"));
+    at(0, G.YI1 + 30, G.B2, SJ("4人班がx班とすると、3人班は　"));
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 50, SJ("(10-x)班で、合計人数が36人だから"));
+    at(0, G.B1, G.B2 + 50, SJ("(10-x)班で、合計人数が36人だから"));
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 60, SJ("4x+3(10-x)=36"));
+    at(0, G.B1, G.B2 + 60, SJ("4x+3(10-x)=36"));
     G.GY5(1) = G.YI1;
     G.t0014(1) = G.B2;
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 60, SJ("4x+30-3x=36"));
+    at(0, G.B1, G.B2 + 60, SJ("4x+30-3x=36"));
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 60, SJ("4x-3x=36-30"));
+    at(0, G.B1, G.B2 + 60, SJ("4x-3x=36-30"));
     PAUSE_FOR_KEY();
 
     // The rest to the right of the equation.
     G.B1 = G.GY5(1) + 30;
     G.B2 = G.t0014(1);
-    chain(0, G.B1, G.B2, SJ("x=6"));
+    at(0, G.B1, G.B2, SJ("x=6"));
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 60, SJ("3人班は 10-6=4"));
+    at(0, G.B1, G.B2 + 60, SJ("3人班は 10-6=4"));
     PAUSE_FOR_KEY();
-    chain(5, G.B1, G.B2 + 60, SJ("答　4人班が 6班　　3人班が 4班"));
+    at(5, G.B1, G.B2 + 60, SJ("答　4人班が 6班　　3人班が 4班"));
 }

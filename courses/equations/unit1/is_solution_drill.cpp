@@ -3,10 +3,10 @@
 // right side by a small amount that is more often zero than not, then checks
 // the pair in both equations step by step.
 #include "courses/equations/common/random_system.h"
-#include "courses/equations/unit1/page.h"
+#include "engine/shell/page.h"
 #include "courses/equations/unit1/unit1.h"
 
-using namespace unit1;
+using namespace page;
 
 namespace {
 
@@ -60,17 +60,17 @@ void make_problem() {
 void check_equation(float first, const Str& label) {
     const Str x = G.TITLE$(1);
     const Str y = G.TITLE$(2);
-    chain(3, G.B1, G.B2 + 60, "x=" + x + ",y=" + y + SJ("を") + label + SJ("の左辺に代入して"));
+    at(3, G.B1, G.B2 + 60, "x=" + x + ",y=" + y + SJ("を") + label + SJ("の左辺に代入して"));
     PAUSE_FOR_KEY();
-    chain(0, G.II, G.B2 + 60,
+    at(0, G.II, G.B2 + 60,
           label + SJ("の左辺=") + G.A1$(first) + "*" + G.TITLE$(11) + G.A1$(first + 1) + "*" +
               G.TITLE$(12));
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 60, "=" + G.A1$(first + 3) + G.A1$(first + 4) + "=");
+    at(0, G.B1, G.B2 + 60, "=" + G.A1$(first + 3) + G.A1$(first + 4) + "=");
     PAUSE_FOR_KEY();
-    follow(3, G.A1$(first + 5));
+    cont(3, G.A1$(first + 5));
     PAUSE_FOR_KEY();
-    follow(7, G.A1$(first == 1 ? 51 : 52));
+    cont(7, G.A1$(first == 1 ? 51 : 52));
     PAUSE_FOR_KEY();
 }
 
@@ -78,34 +78,27 @@ void show_problem() {
     G.II = 80;
     G.B1 = G.II + 128;
     G.B2 = 20;
-    clear_box(0, 20, 1320, 2400);
-    chain(7, G.II, G.B2, SJ("Q3 "));
-    follow(3, "(" + G.TITLE$(1) + "," + G.TITLE$(2) + ")");
-    follow(0, SJ(" は、次の連立方程式の解ですか。"));
+    clear(0, 20, 1320, 2400);
+    at(7, G.II, G.B2, SJ("Q3 "));
+    cont(3, "(" + G.TITLE$(1) + "," + G.TITLE$(2) + ")");
+    cont(0, SJ(" は、次の連立方程式の解ですか。"));
 
-    G.YMOTO = 0;
-    G.DSM1 = G.B1;
-    G.DSM2 = G.B2 + 50;
-    G.TANI = 100;
-    DRAW_BRACE();
-    chain(0, G.B1 + 40, G.DSM2, G.A1$(1) + "x" + G.A1$(2) + "y=" + G.A1$(3) + SJ("…①"));
-    chain(0, G.B1 + 40, G.B2 + 50, G.A1$(11) + "x" + G.A1$(12) + "y=" + G.A1$(13) + SJ("…②"));
+    braced_system(G.B1, G.B2 + 50, G.A1$(1) + "x" + G.A1$(2) + "y=" + G.A1$(3) + SJ("…①"),
+                  G.A1$(11) + "x" + G.A1$(12) + "y=" + G.A1$(13) + SJ("…②"));
     PAUSE_FOR_KEY();
 
     check_equation(1, SJ("①"));
     check_equation(11, SJ("②"));
 
-    chain(5, G.B1, G.B2 + 70, G.A1$(50));
+    at(5, G.B1, G.B2 + 70, G.A1$(50));
 }
 
 }  // namespace
 
 void UNIT1_IS_SOLUTION_LOOP() {
-    clear_box(0, 0, 1760, 1300);
-    G.AINP = 3;
-    while (G.AINP != 1) {
+    clear(0, 0, 1760, 1300);
+    drill([] {
         make_problem();
         show_problem();
-        ASK_NEXT_STEP();
-    }
+    });
 }

@@ -1,57 +1,57 @@
 // Section ②: the equation 4x+3y=36, its table of solutions, and what a
 // linear equation in two unknowns and its solution are.
-#include "courses/equations/unit1/page.h"
+#include "engine/shell/page.h"
 #include "courses/equations/unit1/unit1.h"
 
-using namespace unit1;
+using namespace page;
 
 namespace {
 
-void y_cell(float k, const Str& text) { table_cell(G.GY5(2) + 76 * k, G.t0014(2), 76, 80, 15, 0, text); }
+void y_cell(float k, const Str& text) { cell(G.GY5(2) + 76 * k, G.t0014(2), 76, 80, 15, 0, text); }
 
 }  // namespace
 
 void UNIT1_LINEAR_EQUATION_PAGE() {
-    clear_box(0, 0, 1320, 1300);
+    clear(0, 0, 1320, 1300);
     G.B1 = 40;
     G.B2 = 30;
     FE$SETDRAWWIDTH(0, 5);
 
-    chain(7, G.B1, G.B2, SJ("Q1 "));
-    follow(0, SJ("4人班を"));
-    follow(3, SJ("x班,"));
-    follow(0, SJ("3人班を"));
-    follow(3, SJ("y班"));
-    follow(0, SJ("として等式をつくりなさい。"));
-    chain(0, G.B1 + 64, G.B2 + 50, SJ("クラスの人数が36人 だから　"));
+    at(7, G.B1, G.B2, SJ("Q1 "));
+    cont(0, SJ("4人班を"));
+    cont(3, SJ("x班,"));
+    cont(0, SJ("3人班を"));
+    cont(3, SJ("y班"));
+    cont(0, SJ("として等式をつくりなさい。"));
+    at(0, G.B1 + 64, G.B2 + 50, SJ("クラスの人数が36人 だから　"));
     PAUSE_FOR_KEY();
-    follow(3, SJ("4x+3y=36…①"));
+    cont(3, SJ("4x+3y=36…①"));
     PAUSE_FOR_KEY();
-    follow(7, SJ(" 問１をしなさい。"));
+    cont(7, SJ(" 問１をしなさい。"));
 
     // The table of x against y, with only the first two values of y shown.
     G.GY5(1) = G.B1 + 270;
     G.GY5(2) = G.GY5(1) + 76;
     G.t0014(1) = G.B2 + 70;
     G.t0014(2) = G.t0014(1) + 50;
-    table_cell(G.GY5(1), G.t0014(1), 76, 50, 13, 0, SJ("x"));
+    cell(G.GY5(1), G.t0014(1), 76, 50, 13, 0, SJ("x"));
     for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1)
-        table_cell(G.GY5(2) + 76 * G.A1, G.t0014(1), 76, 50, 15, 0, number_text(G.A1));
+        cell(G.GY5(2) + 76 * G.A1, G.t0014(1), 76, 50, 15, 0, number_text(G.A1));
     for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1) {
         G.X = 36 - 4 * G.A1;
         G.R1B = 3;
         REDUCE_FRACTION();
         G.X$(G.A1) = G.T$;
     }
-    table_cell(G.GY5(1), G.t0014(2), 76, 80, 13, 0, SJ("y"));
+    cell(G.GY5(1), G.t0014(2), 76, 80, 13, 0, SJ("y"));
     for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1) y_cell(G.A1, G.A1 <= 1 ? G.X$(G.A1) : Str());
 
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 50, SJ("3y="));
+    at(0, G.B1, G.B2 + 50, SJ("3y="));
     PAUSE_FOR_KEY();
-    follow(0, SJ("36-4x"));
+    cont(0, SJ("36-4x"));
     PAUSE_FOR_KEY();
-    draw_text(3, G.B1, G.B2 + 70, SJ("y=ﾀ36-4x/3ﾀ"));
+    fixed(3, G.B1, G.B2 + 70, SJ("y=ﾀ36-4x/3ﾀ"));
 
     // The other values of y, one per key.
     PAUSE_FOR_KEY();
@@ -63,26 +63,26 @@ void UNIT1_LINEAR_EQUATION_PAGE() {
     }
 
     PAUSE_FOR_KEY();
-    chain(7, G.B1, G.B2 + 80, SJ("<二元一次方程式、解>"));
+    at(7, G.B1, G.B2 + 80, SJ("<二元一次方程式、解>"));
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 60, SJ("1 "));
-    follow(5, SJ("二元一次方程式"));
-    follow(0, SJ("…2つの文字をふくむ一次方程式  例 "));
-    follow(3, SJ("4x+3y=36"));
+    at(0, G.B1, G.B2 + 60, SJ("1 "));
+    cont(5, SJ("二元一次方程式"));
+    cont(0, SJ("…2つの文字をふくむ一次方程式  例 "));
+    cont(3, SJ("4x+3y=36"));
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 60, SJ("2 "));
-    follow(5, SJ("解"));
-    follow(0, SJ("…二元一次方程式を成り立たせる"));
-    follow(3, SJ("文字の値の組"));
-    follow(0, SJ("  例 "));
-    follow(3, SJ("(0,12) "));
+    at(0, G.B1, G.B2 + 60, SJ("2 "));
+    cont(5, SJ("解"));
+    cont(0, SJ("…二元一次方程式を成り立たせる"));
+    cont(3, SJ("文字の値の組"));
+    cont(0, SJ("  例 "));
+    cont(3, SJ("(0,12) "));
     PAUSE_FOR_KEY();
-    chain(0, G.B1 + 64, G.B2 + 60, SJ("4x+3y=36の 左辺にx=0,y=12を代入すると"));
+    at(0, G.B1 + 64, G.B2 + 60, SJ("4x+3y=36の 左辺にx=0,y=12を代入すると"));
     PAUSE_FOR_KEY();
-    chain(0, G.B1 + 64, G.B2 + 50, SJ("4x+3y=4*0+3*12=36 "));
+    at(0, G.B1 + 64, G.B2 + 50, SJ("4x+3y=4*0+3*12=36 "));
     PAUSE_FOR_KEY();
-    follow(3, SJ("左辺＝右辺"));
-    follow(0, SJ("となり、方程式が成り立つ"));
+    cont(3, SJ("左辺＝右辺"));
+    cont(0, SJ("となり、方程式が成り立つ"));
     PAUSE_FOR_KEY();
-    chain(0, G.B1 + 64, G.B2 + 70, SJ("(1,ﾀ32/3ﾀ),(2,ﾀ28/3ﾀ),… などは、すべて解である。"));
+    at(0, G.B1 + 64, G.B2 + 70, SJ("(1,ﾀ32/3ﾀ),(2,ﾀ28/3ﾀ),… などは、すべて解である。"));
 }

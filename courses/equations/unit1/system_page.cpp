@@ -1,9 +1,9 @@
 // Section ③: the tables of 4x+3y=36 and x+y=10 share the pair (6,4); then
 // what a system, its solution and solving it are.
-#include "courses/equations/unit1/page.h"
+#include "engine/shell/page.h"
 #include "courses/equations/unit1/unit1.h"
 
-using namespace unit1;
+using namespace page;
 
 namespace {
 
@@ -17,13 +17,13 @@ void solutions_table(float y_row_height, YText y_text) {
     G.GY5(2) = G.GY5(1) + 76;
     G.t0014(1) = G.B2 + 70;
     G.t0014(2) = G.t0014(1) + 50;
-    table_cell(G.GY5(1), G.t0014(1), 76, 50, 13, 0, SJ("x"));
+    cell(G.GY5(1), G.t0014(1), 76, 50, 13, 0, SJ("x"));
     for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1)
-        table_cell(G.GY5(2) + 76 * G.A1, G.t0014(1), 76, 50, 15, 0, number_text(G.A1));
-    table_cell(G.GY5(1), G.t0014(2), 76, y_row_height, 13, 0, SJ("y"));
+        cell(G.GY5(2) + 76 * G.A1, G.t0014(1), 76, 50, 15, 0, number_text(G.A1));
+    cell(G.GY5(1), G.t0014(2), 76, y_row_height, 13, 0, SJ("y"));
     for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1) {
         const Str text = y_text(G.A1);
-        table_cell(G.GY5(2) + 76 * G.A1, G.t0014(2), 76, y_row_height, 15, 0, text);
+        cell(G.GY5(2) + 76 * G.A1, G.t0014(2), 76, y_row_height, 15, 0, text);
         G.YI1 = G.DSM1;
         G.B2 = G.DSM2;
     }
@@ -32,14 +32,14 @@ void solutions_table(float y_row_height, YText y_text) {
 }  // namespace
 
 void UNIT1_SYSTEM_PAGE() {
-    clear_box(0, 0, 1320, 1300);
+    clear(0, 0, 1320, 1300);
     G.B1 = 40;
     G.B2 = 30;
     FE$SETDRAWWIDTH(0, 5);
 
     // Q1: the solutions of 4x+3y=36 again, all at once.
-    chain(7, G.B1, G.B2, SJ("Q1 "));
-    follow(3, SJ("4x+3y=36…①"));
+    at(7, G.B1, G.B2, SJ("Q1 "));
+    cont(3, SJ("4x+3y=36…①"));
     for (int i = 1; i <= 4; ++i) G.GX3(static_cast<float>(i)) = G.B1 + 76 + 532;
     G.GY3(1) = G.B2 + 70;
     G.GY3(2) = G.B2 + 120;
@@ -52,68 +52,68 @@ void UNIT1_SYSTEM_PAGE() {
     PAUSE_FOR_KEY();
 
     // Q2: ten groups in all.
-    chain(7, G.B1, G.B2 + 90, SJ("Q2 "));
-    follow(0, SJ("あわせて"));
-    follow(3, SJ("10班"));
-    follow(0, SJ("から等式をつくりなさい。"));
+    at(7, G.B1, G.B2 + 90, SJ("Q2 "));
+    cont(0, SJ("あわせて"));
+    cont(3, SJ("10班"));
+    cont(0, SJ("から等式をつくりなさい。"));
     PAUSE_FOR_KEY();
-    chain(3, G.B1 + 64, G.B2 + 50, SJ("x+y=10…②"));
+    at(3, G.B1 + 64, G.B2 + 50, SJ("x+y=10…②"));
     PAUSE_FOR_KEY();
-    follow(7, SJ(" 問2をしなさい。"));
+    cont(7, SJ(" 問2をしなさい。"));
     G.GY3(3) = G.B2 + 70;
     G.GY3(4) = G.B2 + 120;
     solutions_table(50, [](float) { return Str(); });
     PAUSE_FOR_KEY();
     for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1) {
         PAUSE_FOR_KEY();
-        table_cell(G.GY5(2) + 76 * G.A1, G.t0014(2), 76, 50, 15, 0, number_text(10 - G.A1));
+        cell(G.GY5(2) + 76 * G.A1, G.t0014(2), 76, 50, 15, 0, number_text(10 - G.A1));
         G.YI1 = G.DSM1;
         G.B2 = G.DSM2;
     }
     PAUSE_FOR_KEY();
-    chain(7, G.B1 + 64, G.B2 + 60, SJ(" 問3をしなさい。"));
+    at(7, G.B1 + 64, G.B2 + 60, SJ(" 問3をしなさい。"));
     PAUSE_FOR_KEY();
 
     // The pair both tables share, highlighted; the cursor stays.
     const float heights[4] = {50, 80, 50, 50};
     const char* const texts[4] = {"6", "4", "6", "4"};
     for (int i = 0; i < 4; ++i)
-        table_cell(G.GX3(static_cast<float>(i + 1)), G.GY3(static_cast<float>(i + 1)), 76, heights[i],
+        cell(G.GX3(static_cast<float>(i + 1)), G.GY3(static_cast<float>(i + 1)), 76, heights[i],
                    11, 5, texts[i]);
     PAUSE_FOR_KEY();
-    chain(3, G.B1, G.B2 + 80, SJ("(6,4) は①と②の共通な解になっている。"));
-    chain(5, G.B1, G.B2 + 50, SJ("二元一次方程式の解は、組み合わせると1つに決まる。"));
+    at(3, G.B1, G.B2 + 80, SJ("(6,4) は①と②の共通な解になっている。"));
+    at(5, G.B1, G.B2 + 50, SJ("二元一次方程式の解は、組み合わせると1つに決まる。"));
     PAUSE_FOR_KEY();
     PAUSE_FOR_KEY();
 
     // Second page: the definitions.
-    clear_box(0, 0, 1320, 1300);
+    clear(0, 0, 1320, 1300);
     G.B1 = 44;
     G.B2 = 30;
-    chain(3, G.B1, G.B2, SJ("<連立方程式、解>"));
+    at(3, G.B1, G.B2, SJ("<連立方程式、解>"));
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 60, SJ("1 "));
-    follow(5, SJ("連立方程式"));
-    follow(0, SJ("…2つの方程式を組にしたもの"));
-    chain(0, G.B1 + 64, G.B2 + 50, SJ("例　"));
+    at(0, G.B1, G.B2 + 60, SJ("1 "));
+    cont(5, SJ("連立方程式"));
+    cont(0, SJ("…2つの方程式を組にしたもの"));
+    at(0, G.B1 + 64, G.B2 + 50, SJ("例　"));
     G.YMOTO = 3;
     G.DSM1 = G.YI1;
     G.DSM2 = G.B2;
     G.TANI = 100;
     DRAW_BRACE();
     G.YI1 = G.YI1 + 40;
-    draw_text(3, G.YI1, G.B2, SJ("4x+3y=36…①"));
+    fixed(3, G.YI1, G.B2, SJ("4x+3y=36…①"));
     G.B2 = G.DSM2;
-    chain(3, G.YI1, G.B2 + 50, SJ("x+y=10…②"));
+    at(3, G.YI1, G.B2 + 50, SJ("x+y=10…②"));
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 60, SJ("2 "));
-    follow(5, SJ("解"));
-    follow(0, SJ("…2つの方程式のどちらも成り立たせる"));
-    follow(3, SJ("文字の値の組"));
-    chain(0, G.B1 + 64, G.B2 + 50, SJ("例　"));
-    follow(3, SJ("(6,4) "));
+    at(0, G.B1, G.B2 + 60, SJ("2 "));
+    cont(5, SJ("解"));
+    cont(0, SJ("…2つの方程式のどちらも成り立たせる"));
+    cont(3, SJ("文字の値の組"));
+    at(0, G.B1 + 64, G.B2 + 50, SJ("例　"));
+    cont(3, SJ("(6,4) "));
     PAUSE_FOR_KEY();
-    chain(0, G.B1, G.B2 + 60, SJ("3 "));
-    follow(5, SJ("連立方程式を解く"));
-    follow(0, SJ("…解を求めること"));
+    at(0, G.B1, G.B2 + 60, SJ("3 "));
+    cont(5, SJ("連立方程式を解く"));
+    cont(0, SJ("…解を求めること"));
 }

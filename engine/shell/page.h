@@ -1,0 +1,83 @@
+// The page module: the patterns every lesson page is built from, so that a
+// page reads like its table, one call per row. Each call writes the same
+// shared variables as the steps it stands for (the chain's cursor B1, B2,
+// YI1, the text position DSM1, DSM2, the colour YMOTO, the cell and brace
+// inputs), so code that reads them afterwards sees what it would see after
+// the steps themselves.
+//
+//   the text line chain  engine/text/pieces.h (fixed, at, cont, line, blank,
+//                        measure, number_text)
+//   boxes, braces, cells, the unit cycle and the drill loop   here
+//   the hand-over to the solver   engine/solver/hand_over.h
+#pragma once
+#include <functional>
+#include <initializer_list>
+
+#include "engine/globals.h"
+#include "engine/platform/draw.h"
+#include "engine/shell/shell.h"
+#include "engine/text/pieces.h"
+#include "engine/text/text.h"
+
+namespace page {
+
+// ------------------------------------------------------------ boxes
+// Paints a box from (x, y), w wide and h high, with the page background
+// (page clears are larger than the window and rely on clipping).
+inline void clear(float x, float y, float w, float h) { draw::erase_rect(x, y, w, h); }
+// A key pause.
+inline void pause() { PAUSE_FOR_KEY(); }
+
+// ------------------------------------------------------------ braces
+// A brace `height` high with its top-left at (x, y), in `colour`.
+void brace(float x, float y, float height = 100, float colour = 0);
+// A braced system: the brace at (x, y) and the two equations `gap` right of
+// it, the first on y and the second `step` below, both as pieces of the
+// chain (afterwards YI1 is where the second ended and B2 is its line).
+void braced_system(float x, float y, const Str& first, const Str& second, float gap = 40,
+                   float step = 50, float colour = 0);
+// A label at (x, y) as a piece of the chain, then a braced system whose
+// brace stands `brace_gap` right of the label's end.
+void labelled_system(float label_colour, const Str& label, float x, float y, const Str& first,
+                     const Str& second, float brace_gap = 38);
+
+// ------------------------------------------------------------ cells
+// A table cell with its top-left at (x, y): filled with `fill`, edged in
+// `border`, `text` centred in `text_colour`. Leaves DSM1 at its right edge,
+// DSM2 at its top.
+void cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
+          float border = 3);
+// The same with the text on y and the box raised round it.
+void cell_above(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
+                float border = 3);
+// A box of two lines, `upper` over `lower` (an empty lower line puts the
+// upper one lower in the box).
+void two_line_box(float x, float y, float w, float h, float fill, float text_colour, const Str& upper,
+                  const Str& lower, float border = 3);
+// A boxed page title: the title cell (46 high, edged 3, filled 13, text 0)
+// and, 10 right of it, the number cell (44 high, edged 4, filled 3, text 13).
+// Leaves YI1 at the title cell's right edge, B2 at y and DSM1 at the number
+// cell's right edge.
+void boxed_title(float x, float y, const Str& title, float title_width, const Str& number,
+                 float number_width);
+
+// ------------------------------------------------------------ the unit cycle
+// An aim page: "<めあて>" in `heading_colour` at (44, 240), then each
+// sentence in colour 0 on a new line 65 below, `indent` right of the margin.
+// The page is cleared first when `clear_first`.
+void aim_page(bool clear_first, float heading_colour, float indent, std::initializer_list<Str> sentences);
+
+using Section = void (*)();
+// A unit's section menu: shows `menu_line` in the bottom strip and runs the
+// section of the item typed (1 to n-1), then asks again over the section's
+// last page; item n (one more than there are sections) returns, to the main
+// menu. A number outside 1 to n asks again.
+void section_menu(const Str& menu_line, std::initializer_list<Section> sections);
+
+// ------------------------------------------------------------ the drill loop
+// Draws and shows a problem, then asks for the next step, until the student
+// types exactly 1 (AINP is 3 before the first problem). `after_ask` runs
+// after each answer, whatever it was.
+void drill(const std::function<void()>& problem, const std::function<void()>& after_ask = {});
+
+}  // namespace page
