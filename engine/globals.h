@@ -137,6 +137,38 @@ struct Globals {
     float XW = 0;      // last random sign draw; a drill's right-side shift
     float TATE = 0;    // position of a pool pick, then the shuffle case
     float A1 = 0;      // loop counter (pool shift, table columns)
+
+    // ------------------------------------------------ equations unit 2
+    // (variables first written here)
+
+
+    // ------------------------------------------------ equations unit 3
+    // (variables first written here)
+
+
+    // ------------------------------------------------ equations unit 4
+    // (variables first written here)
+
+
+    // ------------------------------------------------ equations units 5 and 6
+    // (variables first written here)
+
+
+    // ------------------------------------------------ geometry, graph and number helpers
+    // (variables first written here)
+
+
+    // ------------------------------------------------ applications units 1 to 3
+    // (variables first written here)
+
+
+    // ------------------------------------------------ applications unit 4
+    // (variables first written here)
+
+
+    // ------------------------------------------------ applications units 5 to 7
+    // (variables first written here)
+
 };
 
 inline Globals G;

@@ -92,11 +92,11 @@ TEST(Unit1Drill, EveryProblemChecksTheGeneratedPairRight) {
         expect_page(page);
         if (::testing::Test::HasFailure()) return;
         if (!wrote_solution && d1 == 0 && d2 == 0) {
-            plat::write_png(png_path("section4-solution"), 1);
+            save_page("section4-solution");
             wrote_solution = true;
         }
         if (!wrote_other && (d1 != 0) != (d2 != 0) && (p.x < 0 || p.y < 0)) {
-            plat::write_png(png_path("section4-not-solution"), 1);
+            save_page("section4-not-solution");
             wrote_other = true;
         }
     }

@@ -145,7 +145,7 @@ TEST(Unit1Sections, GroupsPage) {
     int answer_cells = 0;
     for (const Rect& r : boxes_filled(13)) answer_cells += r.l == 226 + 360 && r.r == 226 + 420;
     EXPECT_EQ(answer_cells, 3);
-    plat::write_png(png_path("section1"), 1);
+    save_page("section1");
 }
 
 TEST(Unit1Sections, GroupsPageFillsTheTableCellByCell) {
@@ -187,7 +187,7 @@ TEST(Unit1Sections, LinearEquationPage) {
     page.at(104, 510, 0, "4x+3y=4*0+3*12=36 ").then(3, "左辺＝右辺").then(0, "となり、方程式が成り立つ");
     page.at(104, 580, 0, "(1,ﾀ32/3ﾀ),(2,ﾀ28/3ﾀ),… などは、すべて解である。");
     expect_page(page);
-    plat::write_png(png_path("section2"), 1);
+    save_page("section2");
 }
 
 TEST(Unit1Sections, LinearEquationPageRevealsYValuesOneByOne) {
@@ -241,7 +241,7 @@ TEST(Unit1Sections, SystemPageQuestions) {
         EXPECT_EQ(cells[i].t, tops[i]);
         EXPECT_EQ(cells[i].b, bottoms[i]);
     }
-    plat::write_png(png_path("section3-questions"), 1);
+    save_page("section3-questions");
 
     // Q2's y row: empty first, then one value per key after an extra pause.
     auto q2_values = [] {
@@ -269,7 +269,7 @@ TEST(Unit1Sections, SystemPageDefinitions) {
     page.at(108, 300, 0, "例　").then(3, "(6,4) ");
     page.at(44, 360, 0, "3 ").then(5, "連立方程式を解く").then(0, "…解を求めること");
     expect_page(page);
-    plat::write_png(png_path("section3-definitions"), 1);
+    save_page("section3-definitions");
 }
 
 TEST(Unit1Sections, ExampleOnePage) {
@@ -297,7 +297,7 @@ TEST(Unit1Sections, ExampleOnePage) {
     page.at(646, 540, 5, "解である");
     page.at(44, 570, 7, "教科書P38 問4　をしなさい。");
     expect_page(page);
-    plat::write_png(png_path("section5"), 1);
+    save_page("section5");
 }
 
 TEST(Unit1Sections, QuestionFourAnswers) {
@@ -318,7 +318,7 @@ TEST(Unit1Sections, QuestionFourAnswers) {
     page.at(661, 230, 0, "=-3+12=9").then(3, "=右辺…○");
     page.at(661, 300, 0, "したがって").at(661, 360, 5, "答　ウ");
     expect_page(page);
-    plat::write_png(png_path("section6"), 1);
+    save_page("section6");
 
     // Before the first key only the heading and the sentence.
     ASSERT_TRUE(run_morvane(open_section(6)));
@@ -334,7 +334,7 @@ TEST(Unit1Sections, PracticeAnswer) {
     page.at(101, 210, 5, "答　(ウ)");
     expect_page(page);
     EXPECT_TRUE(at_section_menu());
-    plat::write_png(png_path("section7"), 1);
+    save_page("section7");
 }
 
 TEST(Unit1Sections, ASectionChosenAgainRunsOnAClearedPage) {
