@@ -201,10 +201,10 @@ void draw_column_work() {
 void draw_sign_row() {
     if (G.TITLE$(1) != "-") return;
     const float y = G.B2 - 25;
-    page::fixed(3, G.B1, y, "+");
-    page::fixed(3, G.Y7(5), y, G.TITLE$(2));
-    page::fixed(3, G.Y7(6), y, G.TITLE$(3));
-    page::fixed(3, G.Y7(7) + 27, y, G.TITLE$(4));
+    page::sign_row(3, G.B1, y, "+");
+    page::sign_row(3, G.Y7(5), y, G.TITLE$(2));
+    page::sign_row(3, G.Y7(6), y, G.TITLE$(3));
+    page::sign_row(3, G.Y7(7) + 27, y, G.TITLE$(4));
 }
 
 void pause_if_every_step() {

@@ -24,6 +24,8 @@ void line(float colour, float step, const Str& text) { at(colour, G.B1, G.B2 + s
 
 void blank(float x, float y, const Str& blanks) { at(G.YMOTO, x, y, blanks); }
 
+void sign_row(float colour, float x, float y, const Str& signs) { fixed(colour, x, y, signs); }
+
 float measure(const Str& text) {
     const float aa1 = G.AA1;
     G.A$ = text;

@@ -23,6 +23,11 @@ void line(float colour, float step, const Str& text);
 // the blanks' advance (27 each).
 void blank(float x, float y, const Str& blanks);
 
+// A row of changed signs over the subtracted row of a column subtraction
+// ("+-  -  -"): each sign stands in the column of the term it belongs to.
+// The cursor is not moved.
+void sign_row(float colour, float x, float y, const Str& signs);
+
 // The drawn width of a text in the formula mark-up (writes A$ and TY); the
 // tall-bracket switch is left as it was, so a text measured first is drawn
 // in the same mode.
