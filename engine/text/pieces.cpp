@@ -1,5 +1,7 @@
 #include "engine/text/pieces.h"
 
+#include "engine/platform/draw.h"
+#include "engine/platform/screen.h"
 #include "engine/text/text.h"
 
 namespace page {
@@ -24,7 +26,56 @@ void line(float colour, float step, const Str& text) { at(colour, G.B1, G.B2 + s
 
 void blank(float x, float y, const Str& blanks) { at(G.YMOTO, x, y, blanks); }
 
-void sign_row(float colour, float x, float y, const Str& signs) { fixed(colour, x, y, signs); }
+namespace {
+
+// A changed sign over the subtracted row stands in the narrow band between
+// the row above (its digits end about 15 below the sign row's y) and the row
+// below (its digits start about 30 below it). Full-size signs overran that
+// band, so that a "-" over a "+" read as "±" and the others as underlines:
+// these are drawn small, each across where the full-size sign's centre is
+// and down in the middle of the band, which is where the full-size "+" has
+// its centre.
+constexpr float kSignStroke = 2.5f;
+constexpr float kSignMiddle = 22;    // below the sign row's y
+constexpr float kMinusArm = 5.5f;    // half the length of "-"
+constexpr float kPlusArm = 3.5f;     // half the width and height of "+"
+
+bool only_signs(const Str& text) {
+    for (char c : text)
+        if (c != '+' && c != '-' && c != ' ') return false;
+    return true;
+}
+
+}  // namespace
+
+void sign_row(float colour, float x, float y, const Str& signs) {
+    if (!only_signs(signs)) {
+        fixed(colour, x, y, signs);
+        return;
+    }
+    G.YMOTO = colour;
+    const float width = FE$GETDRAWWIDTH(0);
+    G.B4 = width;
+    FE$SETDRAWWIDTH(0, kSignStroke);
+    float pen = x;
+    for (char c : signs) {
+        // Across, where the full-size sign's centre is.
+        const float cx = pen + 13.5f;
+        const float cy = y + kSignMiddle;
+        if (c == '-') {
+            draw::line(cx - kMinusArm, cy, cx + kMinusArm, cy, colour);
+        } else if (c == '+') {
+            draw::line(cx - kPlusArm, cy, cx + kPlusArm, cy, colour);
+            draw::line(cx, cy - kPlusArm, cx, cy + kPlusArm, colour);
+        }
+        pen += 27;
+    }
+    FE$SETDRAWWIDTH(0, width);
+    G.B4 = width;
+    plat::note_text(x, y, pen, colour, signs);
+    G.DSM1 = pen;
+    G.DSM2 = y;
+}
 
 float measure(const Str& text) {
     const float aa1 = G.AA1;
