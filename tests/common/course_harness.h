@@ -15,13 +15,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "engine/globals.h"
 #include "engine/platform/screen.h"
 #include "engine/shell/shell.h"
+#include "tests/common/page_probe.h"
 
 namespace harness {
 
@@ -223,11 +223,6 @@ inline std::vector<plat::DrawOp> ops(plat::OpKind kind) {
 
 // Writes the page as COURSE_PNG_DIR/name.png (scale 2) when that variable is
 // set, for a person to look at; does nothing otherwise.
-inline void save_png(const std::string& name) {
-    const char* dir = std::getenv("COURSE_PNG_DIR");
-    if (dir == nullptr || *dir == '\0') return;
-    const std::string path = std::string(dir) + "/" + name + ".png";
-    EXPECT_TRUE(plat::write_png(path, 2)) << path;
-}
+inline void save_png(const std::string& name) { probe::save_png(name, 2); }
 
 }  // namespace harness

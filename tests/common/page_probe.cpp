@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <gtest/gtest.h>
+
 namespace probe {
 namespace {
 
@@ -62,6 +64,13 @@ long count_colour(const plat::Image& img, unsigned rgb, float x0, float y0, floa
     for (int y = r.y0; y < r.y1; ++y)
         for (int x = r.x0; x < r.x1; ++x) n += img.at(x, y) == rgb;
     return n;
+}
+
+void save_png(const std::string& name, float scale, float x0, float y0, float x1, float y1) {
+    const char* dir = std::getenv("COURSE_PNG_DIR");
+    if (dir == nullptr || *dir == '\0') return;
+    const std::string path = std::string(dir) + "/" + name + ".png";
+    if (!plat::write_png(path, scale, x0, y0, x1, y1)) ADD_FAILURE() << "could not write " << path;
 }
 
 double contrast_ratio(unsigned a, unsigned b) {

@@ -1,5 +1,7 @@
 // Reading a rendered page back: where the ink is, and what colours it has.
 #pragma once
+#include <string>
+
 #include "engine/platform/screen.h"
 
 namespace probe {
@@ -17,6 +19,12 @@ InkBox ink_box(const plat::Image& img, float x0 = 0, float y0 = 0, float x1 = pl
 // Number of pixels of the page within the rectangle that are exactly `rgb`.
 long count_colour(const plat::Image& img, unsigned rgb, float x0 = 0, float y0 = 0,
                   float x1 = plat::kPageWidth, float y1 = plat::kPageHeight);
+
+// Writes the page (or the part of it from (x0, y0) to (x1, y1)) as
+// COURSE_PNG_DIR/name.png at `scale` when that variable is set, for a person
+// to look at; does nothing otherwise, so a normal run writes no files.
+void save_png(const std::string& name, float scale = 2, float x0 = 0, float y0 = 0, float x1 = plat::kPageWidth,
+              float y1 = plat::kPageHeight);
 
 // WCAG contrast ratio of two 0xRRGGBB colours.
 double contrast_ratio(unsigned a, unsigned b);

@@ -147,7 +147,7 @@ TEST(GlyphGeometry, SampleLinePicture) {
     FE$SETFONTNAME(0, SJ("ゴシック"));
     gothic("①", 2, 3, 34);
     gothic("'", 3, 3, 12);
-    EXPECT_TRUE(plat::write_png(COURSE_BINARY_DIR "/glyph_rows.png", 6, 30, 60, 600, 170));
+    probe::save_png("glyph_rows", 6, 30, 60, 600, 170);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // layout runs above the result row.
 #include <algorithm>
 
+#include "tests/common/page_probe.h"
 #include "tests/shell/harness.h"
 
 using namespace shelltest;
@@ -124,7 +125,7 @@ TEST(ShellLayoutPage, APageOfTablesBracesAndColumnLayouts) {
     G.T$ = SJ("の本数");
     DRAW_TWO_LINE_BOX();
 
-    EXPECT_TRUE(plat::write_png(COURSE_BINARY_DIR "/shell_layouts.png", kScale));
+    probe::save_png("shell_layouts", kScale);
 
     // The brace: ink from its point to its tips, and a clear gap before the
     // equations at x 80.

@@ -2,6 +2,7 @@
 // start-up and the error screen.
 #include <vector>
 
+#include "tests/common/page_probe.h"
 #include "tests/shell/harness.h"
 
 using namespace shelltest;
@@ -237,7 +238,7 @@ TEST(ErrorScreen, OneLineOnAClearedWindowAndNothingElse) {
     EXPECT_EQ(notes[0].y, 432);
     EXPECT_EQ(notes[0].colour, 13);
     EXPECT_EQ(ops(plat::OpKind::Text).size(), 1u);
-    EXPECT_TRUE(plat::write_png(COURSE_BINARY_DIR "/error_screen.png", 1));
+    probe::save_png("error_screen", 1);
 }
 
 TEST(ErrorScreen, AnArrayFaultInAPageEndsThere) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "tests/common/page_probe.h"
 #include "tests/text/support.h"
 
 namespace texttest {
@@ -19,13 +20,12 @@ struct Rect {
 };
 
 // The inked pixels of the page, or of the part of it from (x0, y0) to
-// (x1, y1); the whole page is also written as a PNG when a path is given.
+// (x1, y1); the whole page is also written as a PNG named `png` when one is
+// given and PNGs are asked for (probe::save_png).
 class Ink {
 public:
     explicit Ink(const std::string& png = "") : Ink(0, 0, plat::kPageWidth, plat::kPageHeight) {
-        if (!png.empty()) {
-            EXPECT_TRUE(plat::write_png(png, kScale)) << png;
-        }
+        if (!png.empty()) probe::save_png(png, kScale);
     }
     Ink(float x0, float y0, float x1, float y1) {
         const plat::Image image = plat::rasterise(kScale, x0, y0, x1, y1);
@@ -86,7 +86,6 @@ private:
     std::vector<bool> ink_;
 };
 
-std::string out_path(const char* name) { return std::string(COURSE_BINARY_DIR) + "/" + name; }
 
 std::string rect_text(const Rect& r) {
     return "(" + num(r.x0) + "," + num(r.y0) + ")-(" + num(r.x1) + "," + num(r.y1) + ")";
@@ -162,7 +161,7 @@ TEST_F(Specimens, EveryGlyphInksOnlyItsCell) {
         cells.push_back(specimens[i].draw(x, y));
         regions.push_back({x - 20, y - 30, x + 90, y + 70});
     }
-    const Ink ink(out_path("text_glyph_sheet.png"));
+    const Ink ink("text_glyph_sheet");
     constexpr float tolerance = 0.5f;  // one pixel of edge shading
     for (size_t i = 0; i < specimens.size(); ++i) {
         SCOPED_TRACE(specimens[i].name);
@@ -316,9 +315,9 @@ TEST_F(Specimens, FormulaPageKeepsFractionPartsApart) {
         DRAW_WIDE_TEXT();
         G.DSM1 = G.DS4;
     }
-    const Ink page_ink(out_path("text_specimen.png"));
+    const Ink page_ink("text_specimen");
     // The roots and exponents, close up.
-    EXPECT_TRUE(plat::write_png(out_path("text_specimen_roots.png"), 4, 20, 240, 1000, 370));
+    probe::save_png("text_specimen_roots", 4, 20, 240, 1000, 370);
 
     const std::vector<plat::DrawOp> ops = plat::display_list();
     std::vector<FractionInk> fractions;
