@@ -30,6 +30,17 @@ void show_column(float left, const SubstitutionColumn& column) {
     for (const Line& working : column.working) line(working.colour, 50, working.text);
 }
 
+// A screen of its own for a system whose second equation is tidied into ③:
+// the tidying on the left, then ① and ③ solved from x 608.
+void tidied_system_screen(const std::vector<worked::Row>& left_column, const System& pair) {
+    clear(0, 0, 1760, 1800);
+    G.II = 40;
+    G.B1 = 40;
+    G.B2 = 30;
+    worked::draw(left_column);
+    solve_in_column(608, 608, pair, SJ("①"), SJ("③"));
+}
+
 // The title of a practice problem's answers, boxed, with its number.
 void practice_title(const Str& number) { boxed_title(40, 30, SJ("P46 練習問題"), 272, number, 40); }
 
@@ -85,11 +96,7 @@ void UNIT6_PROBLEM1_ANSWERS() {
     pause();
 
     // Screen 3: (5), its fractions cleared into ③.
-    clear(0, 0, 1760, 1800);
-    G.II = 40;
-    G.B1 = 40;
-    G.B2 = 30;
-    worked::draw({
+    tidied_system_screen({
         {3, 40, 30, SJ("(5)")},
         worked::brace(40, 80, 100),
         {0, 80, 80, SJ("3x+2y=2 …①")},
@@ -98,16 +105,11 @@ void UNIT6_PROBLEM1_ANSWERS() {
         {0, 40, 290, SJ("20*ﾀ5/4ﾀx-20*ﾀy/5ﾀ=20*6")},
         {0, 40, 360, SJ("25x-4y=120 …③")},
         {3, 40, 410, SJ("③を使って連立方程式をつくると")},
-    });
-    solve_in_column(608, 608, {3, 2, 2, 25, -4, 120}, SJ("①"), SJ("③"));
+    }, {3, 2, 2, 25, -4, 120});
     pause();
 
     // Screen 4: (6), its decimals cleared into ③.
-    clear(0, 0, 1760, 1800);
-    G.II = 40;
-    G.B1 = 40;
-    G.B2 = 30;
-    worked::draw({
+    tidied_system_screen({
         {3, 40, 30, SJ("(6)")},
         worked::brace(40, 90, 100),
         {0, 80, 90, SJ("x-3y=19 …①")},
@@ -116,8 +118,7 @@ void UNIT6_PROBLEM1_ANSWERS() {
         {0, 40, 240, SJ("10*0.2x-10*0.5y=10*3")},
         {0, 40, 290, SJ("2x-5y=30 …③")},
         {3, 40, 340, SJ("③を使って連立方程式をつくると")},
-    });
-    solve_in_column(608, 608, {1, -3, 19, 2, -5, 30}, SJ("①"), SJ("③"));
+    }, {1, -3, 19, 2, -5, 30});
 }
 
 void UNIT6_PROBLEM2_ANSWERS() {
