@@ -1,6 +1,7 @@
 #include "engine/solver/hand_over.h"
 
 #include "engine/solver/solver.h"
+#include "engine/text/pieces.h"
 
 namespace page {
 
@@ -15,6 +16,14 @@ void solve(const System& system, const Str& label1, const Str& label2, float eve
     G.ENZAN$ = label2;
     G.AA = every_step;
     SOLVE_BY_ELIMINATION();
+}
+
+void solve_in_column(float work_x, float margin, const System& system, const Str& label1, const Str& label2) {
+    G.II = work_x;
+    G.B1 = margin;
+    G.B2 = 30;
+    at(3, G.B1, G.B2, "  ");
+    solve(system, label1, label2);
 }
 
 }  // namespace page

@@ -17,4 +17,12 @@ struct System {
 // empty). `every_step` 1 makes the solver pause at every step (AA).
 void solve(const System& system, const Str& label1 = {}, const Str& label2 = {}, float every_step = 0);
 
+// Solves `system` in a column of its own from the top of the page: the
+// working's left x is `work_x` (II), the page's margin `margin` (B1), and a
+// piece of two blanks on the top line (30) at the margin puts the given
+// system's brace two blanks right of it. On return B1 is `work_x` and B2 the
+// y of the working's last line (520 below the top line).
+void solve_in_column(float work_x, float margin, const System& system, const Str& label1 = {},
+                     const Str& label2 = {});
+
 }  // namespace page

@@ -1,6 +1,8 @@
 #include "programs/morvane/morvane.h"
 
 #include "courses/equations/unit1/unit1.h"
+#include "courses/equations/unit5/unit5.h"
+#include "courses/equations/unit6/unit6.h"
 
 const CourseDef& morvane_course() {
     static const CourseDef course = {
@@ -15,8 +17,8 @@ const CourseDef& morvane_course() {
             MENU_ITEM_7,  // 2: UNIT2_ENTRY
             MENU_ITEM_7,  // 3: UNIT3_ENTRY
             MENU_ITEM_7,  // 4: UNIT4_ENTRY
-            MENU_ITEM_7,  // 5: UNIT5_ENTRY
-            MENU_ITEM_7,  // 6: UNIT6_MENU
+            UNIT5_ENTRY,  // 5
+            UNIT6_MENU,   // 6
             MENU_ITEM_7,  // 7: no unit: back to the menu
         },
     };
