@@ -30,15 +30,14 @@ namespace {
 
 // A changed sign over the subtracted row stands in the narrow band between
 // the row above (its digits end about 15 below the sign row's y) and the row
-// below (its digits start about 30 below it). Full-size signs overran that
+// below (its digits start about 31 below it). Full-size signs overran that
 // band, so that a "-" over a "+" read as "±" and the others as underlines:
 // these are drawn small, each across where the full-size sign's centre is
-// and down in the middle of the band, which is where the full-size "+" has
-// its centre.
-constexpr float kSignStroke = 2.5f;
-constexpr float kSignMiddle = 22;    // below the sign row's y
-constexpr float kMinusArm = 5.5f;    // half the length of "-"
-constexpr float kPlusArm = 3.5f;     // half the width and height of "+"
+// and down in the middle of the band.
+constexpr float kSignStroke = 3;
+constexpr float kSignMiddle = 23;    // below the sign row's y
+constexpr float kMinusArm = 6.5f;    // half the length of "-"
+constexpr float kPlusArm = 4;        // half the width and height of "+"
 
 bool only_signs(const Str& text) {
     for (char c : text)
