@@ -185,12 +185,17 @@ TEST(Unit4RoutePages, TheDiscussionRejectsItsSolutionInTwoSteps) {
     EXPECT_FALSE(page_shows("教科書P53 問4 をやろう。"));
 }
 
-TEST(Unit4RoutePages, TheLabelShiftServesOneArcOnly) {
-    // After the drill (whose last arc is shifted 40), arc 1 of 例題3 is not shifted.
-    ASSERT_TRUE(run_talisse(open_section(4) + presses(45) + "1\r1\r" + presses(1), 3));
+TEST(Unit4RoutePages, TheDrillLeavesNothingBehindForTheExample) {
+    // The drill's last arc is shifted 40 and its solver runs with a key after
+    // every step and without its closing pair; 例題3 after it is unchanged.
+    const std::string drill = open_section(4) + presses(45) + "1\r";
+    ASSERT_TRUE(run_talisse(drill + "1\r" + presses(1), 3));
     Layout page;
     arc_label(page, 76, 570, true, 90, 0, "50km");
     expect_rows(page);
+    ASSERT_TRUE(run_talisse(drill + "1\r" + presses(34), 3));
+    EXPECT_TRUE(at_section_menu());
+    EXPECT_TRUE(page_shows("(x,y)=(40,10)"));
 }
 
 }  // namespace
