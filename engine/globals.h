@@ -133,6 +133,70 @@ struct Globals {
     Str A21$;            // text of x for substitution
     Str SIKI$;           // label of the equation that receives the first value
 
+    // ------------------------------- geometry, graph and number helpers
+    // Angles and arcs: pi, the segment or ray points, the label and its
+    // placing, the directions and arc fractions of two rays.
+    float AX = 0;                          // pi as the geometry routines take it, 3.14159
+    float AIDA1 = 0, YY1 = 0;              // first end point; vertex of two rays
+    float AAA = 0, FMAESU = 0;             // second end point; point on the first ray
+    float ZY1 = 0, KAKKO1 = 0;             // point on the second ray
+    float FY = 0;                          // side of a dotted semicircle (> 0: right of its way)
+    float TYY = 0;                         // -1 swaps the two rays; shift of segment ticks
+    float LCM1 = 0;                        // label distance; mark size; radius; arrowhead length
+    Str ZY0$;                              // label text (formula mark-up)
+    float EX = 0, EY = 0;                  // offsets of the next label
+    float XI5 = 0;                         // 1: the next label in the small text style
+    float NAGASA1 = 0, t0004 = 0;          // a direction in radians and in degrees
+    float XX1 = 0, ZX0 = 0;                // arc fractions of the first and second ray
+    float ZX1 = 0, ZX2 = 0, ZY2 = 0;       // directions of the rays; their bisector
+    float CCC0 = 0, HENK3 = 0, CCC2 = 0;   // differences, points and half-heights (scratch)
+    float DR = 0, MU_DO = 0, ZY11 = 0, HAN = 0;  // saved end points
+    float HH3 = 0, ZX4 = 0;                // half a segment's length; its direction
+    float XI3 = 0, ZX11 = 0, D2 = 0, O = 0;  // dot angles, their step and bound
+    float LT1 = 0, XI1 = 0;                // a computed point; an arrow's other end
+    float HH5 = 0, ITI = 0, t0001 = 0;     // an unturned point; a distance; a dot radius
+    // Segment and angle marks, corners, grids and polygons.
+    float DB2 = 0, BX = 0, HENK1 = 0, CX = 0;  // a segment or line from (DB2, BX) to (HENK1, CX)
+    float MOTOA = 0, CY = 0;               // a segment's length; its unit direction (CY, CCC2)
+    float XX = 0, R = 0, D = 0;            // number of marks; spacing of ticks and its start value
+    float Y2 = 0, BX1 = 0, AY1 = 0, BY1 = 0, Y3 = 0, Y4 = 0;  // points of marks; an intersection
+    float DY = 0, Y22 = 0;                 // a base point; a foot
+    float HONSU = 0, t0002 = 0, t0003 = 0;
+    float B_ANGLE = 0;                     // radius of the last arc; the label distance of a polygon
+    Str HH2$;                              // an angle's size in degrees
+    float ZY3 = 0, I = 0, ZY4 = 0, 待つ = 0;  // corner points of an angle's corner mark
+    float TA1 = 0, TA2 = 0;                // top-left of a grid or plane
+    float AAAX = 0;                        // length of one grid step
+    float RR = 0;                          // squares across a grid
+    float AIDA = 0, ZX = 0, GY1 = 0, ZY = 0;  // the plane's left, top, right and bottom edges
+    float HH = 0, GX1 = 0;                 // the plane's origin
+    float YOKO = 0, GX0 = 0;
+    float t0006 = 0, NAGASA = 0;           // a polygon's vertex count and side width; a font size
+    float KAKU = 0, GGX = 0, GGY = 0, TA3 = 0, t0009 = 0, t000A = 0, KJ1 = 0;
+    // Point constructions.
+    float TBSI = 0, JYOUK = 0, TBSIYAKY = 0, t000C = 0;  // slopes and intercepts; the plane's ranges
+    float GX2 = 0, GY2 = 0, B1_LINE2 = 0, AA1_LINE2 = 0;  // slopes and intercepts of two lines
+    // Letter keys.
+    float SETU = 0, TANI_KEY = 0;
+    // Coordinate plane and graphs.
+    float R1B_GRAPH = 0, RTASKAI2 = 0;     // axis units per grid step
+    float AA2 = 0, R1A1 = 0, HHP = 0, HH1 = 0;
+    Str P1$, P2$;
+    float GX = 0, GY = 0;                  // a point's values
+    float TBBO = 0, TBBOYAKX = 0;          // offsets of the next graph label
+    float R1B1 = 0, P2 = 0, RABM = 0, BAIX = 0;  // a graph's kind and numbers
+    float HOUKOU = 0, N2 = 0, t0011 = 0, RAB_PLOT = 0, t000B = 0;
+    // Dimension lines and rotated points.
+    float IROIRO = 0, TXM = 0;             // arrowhead on the first point; heads on both ends
+    float LT2 = 0, GX4 = 0, B2_DIMENSION = 0, GX5 = 0;  // the two points of a dimension
+    Str DX$, t0012$, MUKI$;                // label switches; run and rise texts
+    float KAKUDO = 0;                      // an angle in degrees
+    // Number routines.
+    float TBSI1 = 0, HH4 = 0, ZY12 = 0, TY_ROOT = 0;  // a radicand, its coefficient
+    Str R1A$, BB1$, AA_A$, R1B$, BB2$;     // texts of a simplified root
+    float TX_FACTOR = 0, TJ = 0, AAAY = 0;  // a number to factorise
+    float YA = 0, SIZE = 0;                // half the number of divisors
+
     // ------------------------------------------------------ course units
     float XW = 0;      // last random sign draw; a drill's right-side shift
     float TATE = 0;    // position of a pool pick, then the shuffle case

@@ -229,7 +229,9 @@ void draw_op(cairo_t* cr, const DrawOp& op) {
             break;
         case OpKind::Circle: {
             const double two_pi = 2 * std::numbers::pi;
-            const bool whole = op.start == op.end;
+            // Ends are parts of a turn: 1.0 is the same place as 0.0, so
+            // ends that meet there make the whole circle too.
+            const bool whole = op.start - std::floor(op.start) == op.end - std::floor(op.end);
             cairo_new_path(cr);
             if (whole) {
                 cairo_arc(cr, op.ax, op.ay, op.r, 0, two_pi);
