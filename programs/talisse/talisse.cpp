@@ -1,5 +1,7 @@
 #include "programs/talisse/talisse.h"
 
+#include "courses/applications/unit1/unit1.h"
+
 const CourseDef& talisse_course() {
     static const CourseDef course = {
         Program::Talisse,
@@ -9,7 +11,7 @@ const CourseDef& talisse_course() {
         // Items 1 to 7; an item whose unit is not built yet leads back to
         // the menu.
         {
-            MENU_ITEM_7,  // 1: INTRO_UNIT_ENTRY
+            INTRO_UNIT_ENTRY,  // 1
             MENU_ITEM_7,  // 2: PRICE_UNIT_ENTRY
             MENU_ITEM_7,  // 3: RATIO_UNIT_ENTRY
             MENU_ITEM_7,  // 4: SPEED_UNIT_ENTRY
