@@ -1,6 +1,8 @@
 #include "programs/talisse/talisse.h"
 
 #include "courses/applications/unit1/unit1.h"
+#include "courses/applications/unit2/unit2.h"
+#include "courses/applications/unit3/unit3.h"
 
 const CourseDef& talisse_course() {
     static const CourseDef course = {
@@ -12,8 +14,8 @@ const CourseDef& talisse_course() {
         // the menu.
         {
             INTRO_UNIT_ENTRY,  // 1
-            MENU_ITEM_7,  // 2: PRICE_UNIT_ENTRY
-            MENU_ITEM_7,  // 3: RATIO_UNIT_ENTRY
+            PRICE_UNIT_ENTRY,  // 2
+            RATIO_UNIT_ENTRY,  // 3
             MENU_ITEM_7,  // 4: SPEED_UNIT_ENTRY
             MENU_ITEM_7,  // 5: PRACTICE_SECTION_MENU
             MENU_ITEM_7,  // 6: CHECK_SECTION_MENU
