@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "programs/talisse/talisse.h"
 #include "tests/common/course_harness.h"
@@ -26,6 +27,13 @@ inline bool main_menu_shown() {
     for (const auto& t : plat::visible_notes())
         if (t.utf8 == "＜Talisse　メニュー＞") return true;
     return false;
+}
+
+// The text shown at (x, y) in `colour`, or "" when there is none.
+inline std::string text_at(float x, float y, int colour) {
+    for (const auto& t : page_texts())
+        if (t.x == x && t.y == y && t.colour == colour) return t.utf8;
+    return "";
 }
 
 // The page as PNG, for a person to look at (see harness::save_png).

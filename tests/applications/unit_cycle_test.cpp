@@ -28,6 +28,12 @@ std::vector<Unit> units() {
     Layout intro;
     intro.at(44, 240, 5, "<めあて>").at(76, 305, 0, "連立方程式を利用する手順をつかもう。");
     out.push_back({1, kIntroMenu, 4, intro, 1, 6, "連立方程式をつくって求めよう。"});
+    Layout price;
+    price.at(44, 240, 3, "<めあて>").at(44, 305, 0, "連立方程式を利用して、代金に関する問題を解こう。");
+    out.push_back({2, kPriceMenu, 3, price, 2, 7 + 4, "　　ゼリー6個"});
+    Layout ratio;
+    ratio.at(44, 240, 3, "<めあて>").at(44, 305, 0, "連立方程式を利用して、割合に関する問題を解こう。");
+    out.push_back({3, kRatioMenu, 3, ratio, 2, 23 + 4, "　　スポーツドリンクが250本"});
     return out;
 }
 
