@@ -224,6 +224,7 @@ struct Globals {
 
     // ------------------------------------------------ applications units 1 to 3
     // (variables first written here)
+    float PRICE_EQ2_Y = 0;  // y of the price drill's second equation (the solver moves B2)
 
 
     // ------------------------------------------------ applications unit 4

@@ -88,11 +88,10 @@ void MAIN_MENU() {
     for (;;) {
         draw::fill_rect(0, 0, 1760, 1800, 15, 15);
         draw::fill_rect(22, 10, 1320, 600, 10, 15);
+        // The course title is a name, not a formula: its letters are drawn
+        // as they are (MU would set "l" as a script ell and "a" in italics).
         G.YMOTO = 15;
-        G.DSM1 = 264;
-        G.DSM2 = 30;
-        G.KKAI$ = SJ("＜") + G.II1$ + SJ("　メニュー＞");
-        MU();
+        show_plain_text(G.YMOTO, 264, 30, SJ("＜") + G.II1$ + SJ("　メニュー＞"));
         for (int n = 1; n <= 8; ++n) {
             G.YMOTO = n % 2 == 1 ? 13 : 15;
             G.DSM1 = 44;

@@ -94,6 +94,23 @@ void MU() {
     if (listed && !given.empty()) plat::note_text(x0, y0, G.DSM1, G.YMOTO, given);
 }
 
+void show_plain_text(float colour, float x, float y, const Str& text) {
+    const float width = FE$GETDRAWWIDTH(0);
+    FE$SETFONTNAME(0, SJ("ゴシック"));
+    FE$SETFONTSIZE(0, 16);
+    FE$SETFONTBOLD(0, -1);
+    float pen = x;
+    for (const Str& c : plat::sj_chars(text)) {
+        const bool wide = c.size() == 2;
+        if (c != " ") $PsSYMBOL40(0, 0, pen, y, c, wide ? 2 : 3, 3, colour, 0, 0, 1);
+        pen += wide ? 34 : 27;
+    }
+    FE$SETFONTBOLD(0, 0);
+    FE$SETDRAWWIDTH(0, width);
+    if (!text.empty() && y < plat::kPageHeight) plat::note_text(x, y, pen, colour, text);
+    G.DSM1 = pen;
+}
+
 void DRAW_STACKED_FRACTION() {
     const float x = G.DSM1, y = G.DSM2;
     const float width = FE$GETDRAWWIDTH(0);

@@ -18,6 +18,11 @@ void STRIP_SPACES();           // A$ without half-width spaces
 void COMBINE_FRACTIONS();
 void RESEED_FROM_CLOCK();      // the random generator seeded from the clock again
 
+// A text drawn as itself, without the formula mark-up and its letter styles,
+// in the face, size and glyph advances of MU's plain characters (a name such
+// as the course title is not a formula). Leaves DSM1 at the x after it.
+void show_plain_text(float colour, float x, float y, const Str& text);
+
 // The small text style: fixed advances, no mark-up.
 void SHOW_SMALL_TEXT();         // draw KKAI$ at (DSM1, DSM2); DSM1 = x after it
 void MEASURE_SMALL_TEXT();      // TY = the advance of A$ in the small style

@@ -1,5 +1,8 @@
 #include "programs/talisse/talisse.h"
 
+#include "courses/applications/unit1/unit1.h"
+#include "courses/applications/unit2/unit2.h"
+#include "courses/applications/unit3/unit3.h"
 #include "courses/applications/unit4/unit4.h"
 
 const CourseDef& talisse_course() {
@@ -11,9 +14,9 @@ const CourseDef& talisse_course() {
         // Items 1 to 7; an item whose unit is not built yet leads back to
         // the menu.
         {
-            MENU_ITEM_7,  // 1: INTRO_UNIT_ENTRY
-            MENU_ITEM_7,  // 2: PRICE_UNIT_ENTRY
-            MENU_ITEM_7,  // 3: RATIO_UNIT_ENTRY
+            INTRO_UNIT_ENTRY,  // 1
+            PRICE_UNIT_ENTRY,  // 2
+            RATIO_UNIT_ENTRY,  // 3
             SPEED_UNIT_ENTRY,  // 4
             MENU_ITEM_7,  // 5: PRACTICE_SECTION_MENU
             MENU_ITEM_7,  // 6: CHECK_SECTION_MENU

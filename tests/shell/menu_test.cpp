@@ -254,3 +254,34 @@ TEST(Program, ClosingTheWindowEndsItCleanly) {
     c.units[1] = [] { throw plat::WindowClosed{}; };
     EXPECT_TRUE(run(c, "2\r"));
 }
+
+// The heading's course title is a name: every letter in the heading's own
+// face (Gothic, bold, size 16), none set as a formula letter (no script ell,
+// no italic serif), and the letters one after another at the plain advance.
+TEST(MainMenu, TheHeadingDrawsTheTitleAsPlainText) {
+    struct Case {
+        CourseDef course;
+        std::string title;
+    };
+    for (const Case& c : {Case{morvane_course(), "Morvane"}, Case{talisse_course(), "Talisse"}}) {
+        SCOPED_TRACE(c.title);
+        EXPECT_FALSE(run(c.course, ""));
+        std::string drawn;
+        std::vector<float> xs;
+        for (const auto& op : ops(plat::OpKind::Text)) {
+            if (op.ay > 40 || op.ay < 20) continue;
+            EXPECT_EQ(op.font.face, plat::Face::Gothic) << u8(op.text);
+            EXPECT_TRUE(op.font.bold) << u8(op.text);
+            EXPECT_FALSE(op.font.italic) << u8(op.text);
+            EXPECT_EQ(op.font.size, 16) << u8(op.text);
+            EXPECT_EQ(op.ay, 30) << u8(op.text);
+            EXPECT_EQ(op.colour, 15) << u8(op.text);
+            drawn += u8(op.text);
+            xs.push_back(op.ax);
+        }
+        EXPECT_EQ(drawn, "＜" + c.title + "　メニュー＞");
+        ASSERT_EQ(xs.size(), c.title.size() + 7);
+        for (size_t i = 1; i <= c.title.size(); ++i) EXPECT_FLOAT_EQ(xs[i], 264 + 34 + 27 * (i - 1));
+        EXPECT_TRUE(shows("＜" + c.title + "　メニュー＞", 264, 30, 15));
+    }
+}
