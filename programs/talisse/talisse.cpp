@@ -1,5 +1,7 @@
 #include "programs/talisse/talisse.h"
 
+#include "courses/applications/unit5/unit5.h"
+
 const CourseDef& talisse_course() {
     static const CourseDef course = {
         Program::Talisse,
@@ -13,7 +15,7 @@ const CourseDef& talisse_course() {
             MENU_ITEM_7,  // 2: PRICE_UNIT_ENTRY
             MENU_ITEM_7,  // 3: RATIO_UNIT_ENTRY
             MENU_ITEM_7,  // 4: SPEED_UNIT_ENTRY
-            MENU_ITEM_7,  // 5: PRACTICE_SECTION_MENU
+            PRACTICE_SECTION_MENU,
             MENU_ITEM_7,  // 6: CHECK_SECTION_MENU
             MENU_ITEM_7,  // 7: MASTERY_SECTION_MENU
         },

@@ -1,0 +1,31 @@
+#include "courses/applications/common/answer_page.h"
+
+namespace answers {
+
+using namespace page;
+
+void titled_page(const Str& title, float title_width, const Str& number, float ii, float b1) {
+    clear(0, 0, 1760, 1800);
+    G.II = ii;
+    G.B1 = b1;
+    G.B2 = 30;
+    boxed_title(ii, 30, title, title_width, number, 44);
+}
+
+void column(float ii, float b1) {
+    G.II = ii;
+    G.B1 = b1;
+    G.B2 = 30;
+}
+
+void lines(std::initializer_list<Line> rows) {
+    for (const Line& row : rows) line(row.colour, row.step, row.text);
+}
+
+void given_system(float x, float y, const Str& first, const Str& second, float step, float height) {
+    brace(x, y, height, 0);
+    fixed(0, x + 40, y, first);
+    at(0, x + 40, y + step, second);
+}
+
+}  // namespace answers
