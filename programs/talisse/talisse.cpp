@@ -1,6 +1,7 @@
 #include "programs/talisse/talisse.h"
 
 #include "courses/applications/unit5/unit5.h"
+#include "courses/applications/unit6/unit6.h"
 
 const CourseDef& talisse_course() {
     static const CourseDef course = {
@@ -16,7 +17,7 @@ const CourseDef& talisse_course() {
             MENU_ITEM_7,  // 3: RATIO_UNIT_ENTRY
             MENU_ITEM_7,  // 4: SPEED_UNIT_ENTRY
             PRACTICE_SECTION_MENU,
-            MENU_ITEM_7,  // 6: CHECK_SECTION_MENU
+            CHECK_SECTION_MENU,
             MENU_ITEM_7,  // 7: MASTERY_SECTION_MENU
         },
     };

@@ -3,6 +3,7 @@
 // solver run starts in.
 #pragma once
 #include <initializer_list>
+#include <vector>
 
 #include "engine/shell/page.h"
 #include "engine/solver/hand_over.h"
@@ -38,5 +39,25 @@ void lines(std::initializer_list<Line> rows);
 // equation 40 right of it on its line (fixed), the second under it `step`
 // lower as a piece of the chain.
 void given_system(float x, float y, const Str& first, const Str& second, float step = 50, float height = 100);
+
+// A page without a title: cleared (1600 by 1800, the bottom strip
+// included), margin B1 = 40, and the question's `label` at (40, 30) in
+// colour 3 as the first piece of the chain.
+void untitled_page(const Str& label);
+
+// A system brought into shape on the left of the page and solved on the
+// right: the given system braced at (x, y), the tidying lines under it, then
+// the solver run in the column from `column_x` (II = B1 = column_x), its
+// brace after two blanks at (column_x, 30).
+struct Tidied {
+    Str first, second;  // the given system
+    float step = 50;    // from the first given equation to the second
+    float height = 100;  // of the brace
+    std::vector<Line> tidying;
+    page::System system;  // what the solver works
+    Str label1, label2;
+    float column_x = 608;
+};
+void tidy_and_solve(float x, float y, const Tidied& t);
 
 }  // namespace answers
