@@ -2,6 +2,7 @@
 
 #include "courses/applications/unit5/unit5.h"
 #include "courses/applications/unit6/unit6.h"
+#include "courses/applications/unit7/unit7.h"
 
 const CourseDef& talisse_course() {
     static const CourseDef course = {
@@ -18,7 +19,7 @@ const CourseDef& talisse_course() {
             MENU_ITEM_7,  // 4: SPEED_UNIT_ENTRY
             PRACTICE_SECTION_MENU,
             CHECK_SECTION_MENU,
-            MENU_ITEM_7,  // 7: MASTERY_SECTION_MENU
+            MASTERY_SECTION_MENU,
         },
     };
     return course;

@@ -28,6 +28,13 @@ void given_system(float x, float y, const Str& first, const Str& second, float s
     at(0, x + 40, y + step, second);
 }
 
+void run_after(const Str& lead, float x, float y, float ii, const page::System& system, const Str& label1,
+               const Str& label2) {
+    G.II = ii;
+    at(3, x, y, lead);
+    solve(system, label1, label2);
+}
+
 void untitled_page(const Str& label) {
     clear(0, 0, 1600, 1800);
     G.B1 = 40;
@@ -39,8 +46,7 @@ void tidy_and_solve(float x, float y, const Tidied& t) {
     given_system(x, y, t.first, t.second, t.step, t.height);
     for (const Line& row : t.tidying) line(row.colour, row.step, row.text);
     column(t.column_x, t.column_x);
-    at(3, t.column_x, 30, SJ("  "));
-    solve(t.system, t.label1, t.label2);
+    run_after(SJ("  "), t.column_x, 30, t.column_x, t.system, t.label1, t.label2);
 }
 
 }  // namespace answers

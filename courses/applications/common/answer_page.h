@@ -40,6 +40,12 @@ void lines(std::initializer_list<Line> rows);
 // lower as a piece of the chain.
 void given_system(float x, float y, const Str& first, const Str& second, float step = 50, float height = 100);
 
+// A solver run after a lead piece: `lead` (a question's label, or blanks
+// that draw nothing) at (x, y) in colour 3 as a piece of the chain, the
+// given system's brace at its end, the later lines from II = `ii`.
+void run_after(const Str& lead, float x, float y, float ii, const page::System& system, const Str& label1 = {},
+               const Str& label2 = {});
+
 // A page without a title: cleared (1600 by 1800, the bottom strip
 // included), margin B1 = 40, and the question's `label` at (40, 30) in
 // colour 3 as the first piece of the chain.

@@ -75,8 +75,7 @@ void RECYCLING_ANSWER() {
     pause();
 
     answers::column(640, 667);
-    at(3, 640, 30, SJ(" "));
-    solve({1, 1, 740, 7, 6, 4880}, SJ("③"), SJ("④"));
+    answers::run_after(SJ(" "), 640, 30, 640, {1, 1, 740, 7, 6, 4880}, SJ("③"), SJ("④"));
     pause();
     at(0, G.II, G.B2 + 50, SJ("これらは問題に適している。"));
     at(5, 40, G.B2, SJ("答　新聞紙 440kg、雑誌 300kg"));
@@ -97,8 +96,7 @@ void SHIRT_HAT_ANSWER() {
     pause();
 
     answers::column(640, 667);
-    at(3, 640, 30, SJ(" "));
-    solve({1, 1, 3100, 8, 7, 23000}, SJ("①"), SJ("③"));
+    answers::run_after(SJ(" "), 640, 30, 640, {1, 1, 3100, 8, 7, 23000}, SJ("①"), SJ("③"));
     pause();
     at(0, G.II, G.B2 + 50, SJ("これらは問題に適している。"));
     at(5, 40, G.B2 - 50, SJ("答　シャツ 1300円"));

@@ -63,6 +63,5 @@ void CHECK_ABC_ANSWER() {
     answers::check_page(SJ("6"), 40, 67);
     line(3, 50, SJ("1を2回使って連立方程式をつくると"));
     answers::column(640, 667);
-    at(3, G.B1, G.B2, SJ("  "));
-    solve({1, 1, 1, 4, 3, 1}, SJ("①"), SJ("②"));
+    answers::run_after(SJ("  "), G.B1, G.B2, 640, {1, 1, 1, 4, 3, 1}, SJ("①"), SJ("②"));
 }

@@ -81,30 +81,17 @@ void CHECK_WHICH_SOLUTION_ANSWER() {
     at(5, G.B1, G.B2 + 80, SJ("答　アとウ"));
 }
 
-namespace {
-
-// A question's label on the line `y` of the column whose work starts at
-// `ii`, and the system solved from its end.
-void solve_question(float ii, float y, const Str& label, const System& system) {
-    G.II = ii;
-    at(0, ii, y, SJ(""));
-    cont(3, label);
-    solve(system);
-}
-
-}  // namespace
-
 void CHECK_SOLVE_ANSWER() {
     answers::check_page(SJ("3"), 40, 94);
-    solve_question(40, G.B2 + 60, SJ("(1)"), {1, 4, 16, 1, 1, 13});
+    answers::run_after(SJ("(1)"), 40, G.B2 + 60, 40, {1, 4, 16, 1, 1, 13});
     pause();
     answers::column(640, 721);
-    solve_question(640, 30, SJ("(2)"), {5, -1, 11, 3, 2, 4});
+    answers::run_after(SJ("(2)"), 640, 30, 640, {5, -1, 11, 3, 2, 4});
     pause();
 
     answers::check_page(SJ("3"), 40, 94);
-    solve_question(40, G.B2 + 60, SJ("(3)"), {3, -2, 1, 6, -5, -2});
+    answers::run_after(SJ("(3)"), 40, G.B2 + 60, 40, {3, -2, 1, 6, -5, -2});
     pause();
     answers::column(640, 721);
-    solve_question(640, 30, SJ("(4)"), {2, 3, -2, 3, -2, -3});
+    answers::run_after(SJ("(4)"), 640, 30, 640, {2, 3, -2, 3, -2, -3});
 }

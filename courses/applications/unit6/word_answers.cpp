@@ -16,8 +16,7 @@ void CHECK_APPLES_PEACHES_ANSWER() {
     pause();
 
     answers::column(640, 667);
-    at(3, G.II, G.B2, SJ("(2)"));
-    solve({1, 1, 10, 100, 150, 1200}, SJ("①"), SJ("②"));
+    answers::run_after(SJ("(2)"), 640, 30, 640, {1, 1, 10, 100, 150, 1200}, SJ("①"), SJ("②"));
     pause();
     line(0, 50, SJ("これらは問題に適している。"));
     at(5, 40, G.B2 - 50, SJ("答　りんご6個"));
@@ -41,8 +40,7 @@ void CHECK_BOYS_GIRLS_ANSWER() {
     pause();
 
     answers::column(640, 667);
-    at(3, G.II, G.B2, SJ("(2)"));
-    solve({1, 1, 500, 2, 3, 1200}, SJ("①"), SJ("③"));
+    answers::run_after(SJ("(2)"), 640, 30, 640, {1, 1, 500, 2, 3, 1200}, SJ("①"), SJ("③"));
     pause();
     line(0, 50, SJ("これらは問題に適している。"));
     at(5, 40, G.B2, SJ("答　男子300人,女子200人"));
