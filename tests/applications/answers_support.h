@@ -37,3 +37,35 @@ inline bool shows(const std::string& text) { return page_shows(text); }
 inline void save_page(const std::string& name) { save_png("answers-" + name); }
 
 }  // namespace answers_test
+
+namespace answers_test {
+
+// The boxed page title: the reference centred in its cell (text 1 below the
+// cell's top), the answer's number in the cell 10 to its right.
+inline Layout& titled(Layout& page, const std::string& title, float width, const std::string& number,
+                      float x = 40) {
+    page.cell(x, width, 31, 0, title);
+    page.cell(x + width + 10, 44, 30, 13, number);
+    return page;
+}
+inline Layout& practice_title(Layout& page, const std::string& number) {
+    return titled(page, "P53 練習問題", 272, number);
+}
+inline Layout& check_title(Layout& page, const std::string& number) {
+    return titled(page, "学びをたしかめよう", 360, number);
+}
+inline Layout& mastery_title(Layout& page, const std::string& number, float x = 40) {
+    return titled(page, "学びを身につけよう", 360, number, x);
+}
+
+// Braces on the page whose top-left is (x, y) and height h: the brace's
+// polyline starts at (x+35, y+5) and ends at (x+35, y+h-10).
+inline int braces_at(float x, float y, float h = 100) {
+    int n = 0;
+    for (const auto& op : ops(plat::OpKind::Polyline))
+        n += op.pts.size() == 7 && op.pts.front() == std::pair<float, float>(x + 35, y + 5) &&
+             op.pts.back() == std::pair<float, float>(x + 35, y + h - 10);
+    return n;
+}
+
+}  // namespace answers_test
