@@ -153,6 +153,25 @@ TEST(AnswerSections, EverySolverRunEndsWithTheAnswersSolution) {
     }
 }
 
+TEST(AnswerSections, RunsThatStartOnLine90EndOnLine610AboveTheStrip) {
+    struct Case {
+        int unit, answer, presses;
+        const char* pair;
+    };
+    const Case cases[] = {{6, 3, 9, "(x,y)=(12,1)"},
+                          {6, 3, 19, "(x,y)=(3,4)"},
+                          {7, 1, 9, "(x,y)=(3,5)"},
+                          {7, 1, 14, "(x,y)=(50,50)"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pair);
+        ASSERT_TRUE(show(unit(c.unit), c.answer, c.presses));
+        float y = -1;
+        for (const auto& t : page_texts())
+            if (t.utf8 == c.pair) y = t.y;
+        EXPECT_EQ(y, 610);
+    }
+}
+
 // ------------------------------------------------------- pen width
 
 float title_cell_width(float x) {
