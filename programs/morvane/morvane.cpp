@@ -1,6 +1,7 @@
 #include "programs/morvane/morvane.h"
 
 #include "courses/equations/unit1/unit1.h"
+#include "courses/equations/unit4/unit4.h"
 
 const CourseDef& morvane_course() {
     static const CourseDef course = {
@@ -14,7 +15,7 @@ const CourseDef& morvane_course() {
             UNIT1_ENTRY,  // 1
             MENU_ITEM_7,  // 2: UNIT2_ENTRY
             MENU_ITEM_7,  // 3: UNIT3_ENTRY
-            MENU_ITEM_7,  // 4: UNIT4_ENTRY
+            UNIT4_ENTRY,  // 4
             MENU_ITEM_7,  // 5: UNIT5_ENTRY
             MENU_ITEM_7,  // 6: UNIT6_MENU
             MENU_ITEM_7,  // 7: no unit: back to the menu
