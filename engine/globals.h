@@ -211,7 +211,10 @@ struct Globals {
 
 
     // ------------------------------------------------ equations unit 4
-    // (variables first written here)
+    float TKAI1 = 0;   // a drill's problem count; its parity picks the generator
+    float TXX = 0;     // the value the substitution generators drew first last time
+    float XI2 = 0;     // left edge of a page's right-hand column
+    float YJ1 = 0;     // x where the last piece of the right-hand column ended
 
 
     // ------------------------------------------------ equations units 5 and 6

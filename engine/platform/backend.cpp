@@ -45,7 +45,7 @@ std::unique_ptr<Backend> make_headless_backend(const std::string& keys) { return
 void use_headless(const HeadlessOptions& options) {
     internal::set_backend(internal::make_headless_backend(options.keys));
     internal::reset_drawing_state();
-    internal::reset_runtime_state(options.seed, options.time);
+    internal::reset_runtime_state(options.seed, options.time, options.draws);
 }
 
 void use_window(const std::string& title_utf8) {

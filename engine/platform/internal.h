@@ -45,7 +45,8 @@ unsigned long long list_version();
 // Platform state back to start values: display list, font, pen, random
 // generator, last fault, clock and seed overrides.
 void reset_drawing_state();
-void reset_runtime_state(std::optional<float> seed, std::optional<std::string> time);
+void reset_runtime_state(std::optional<float> seed, std::optional<std::string> time,
+                         const std::vector<float>& draws = {});
 
 // Extent of a draw's ink in page units (conservative), for clipping,
 // covering and the visible-text listing.

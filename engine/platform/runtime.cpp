@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <deque>
+#include <vector>
 
 #include "engine/platform/internal.h"
 
@@ -17,6 +19,7 @@ struct RuntimeState {
     std::uint64_t rng = 0;
     std::optional<float> seed_override;
     std::optional<std::string> time_override;
+    std::deque<float> scripted_draws;  // taken before the generator's own
     int last_place = 0;
     int last_code = 0;
 };
@@ -226,6 +229,11 @@ float $PfERR() { return static_cast<float>(rt().last_code); }
 void $PaRandomize(float seed) { seed_random(rt().seed_override ? *rt().seed_override : seed); }
 
 float $PaRnd() {
+    if (!rt().scripted_draws.empty()) {
+        const float r = rt().scripted_draws.front();
+        rt().scripted_draws.pop_front();
+        return r;
+    }
     // 24 random bits: a float in [0, 1) with every value a multiple of 2^-24.
     return static_cast<float>(next_random() >> 40) * 0x1p-24f;
 }
@@ -249,10 +257,12 @@ void $PbCheckAll() { plat::internal::backend().idle(); }
 
 namespace plat::internal {
 
-void reset_runtime_state(std::optional<float> seed, std::optional<std::string> time) {
+void reset_runtime_state(std::optional<float> seed, std::optional<std::string> time,
+                         const std::vector<float>& draws) {
     rt() = RuntimeState{};
     rt().seed_override = seed;
     rt().time_override = std::move(time);
+    rt().scripted_draws.assign(draws.begin(), draws.end());
     seed_random(0);
 }
 

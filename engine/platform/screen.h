@@ -110,6 +110,9 @@ struct HeadlessOptions {
     std::string keys;               // raw key bytes, "\r" for Enter
     std::optional<float> seed;      // replaces the seed the program asks for
     std::optional<std::string> time;  // "hh:mm:ss" for $PfTIME24
+    // Random numbers in [0, 1) that $PaRnd returns first, in order, before
+    // the seeded generator's own: a test pins a random problem with them.
+    std::vector<float> draws = {};
 };
 void use_headless(const HeadlessOptions& options);
 bool headless();

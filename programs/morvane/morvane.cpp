@@ -1,6 +1,7 @@
 #include "programs/morvane/morvane.h"
 
 #include "courses/equations/unit1/unit1.h"
+#include "courses/equations/unit4/unit4.h"
 #include "courses/equations/unit5/unit5.h"
 #include "courses/equations/unit6/unit6.h"
 
@@ -16,7 +17,7 @@ const CourseDef& morvane_course() {
             UNIT1_ENTRY,  // 1
             MENU_ITEM_7,  // 2: UNIT2_ENTRY
             MENU_ITEM_7,  // 3: UNIT3_ENTRY
-            MENU_ITEM_7,  // 4: UNIT4_ENTRY
+            UNIT4_ENTRY,  // 4
             UNIT5_ENTRY,  // 5
             UNIT6_MENU,   // 6
             MENU_ITEM_7,  // 7: no unit: back to the menu

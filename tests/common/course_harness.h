@@ -40,9 +40,11 @@ inline std::string choose(std::initializer_list<int> items) {
 // ------------------------------------------------------------ running
 // Runs `course` on `keys` with the random seed `seed` until the keys are used
 // up and it waits for another one. True if it was still running then (false:
-// it ended).
-inline bool run(const CourseDef& course, const std::string& keys, float seed = 1) {
-    plat::use_headless({keys, seed, std::nullopt});
+// it ended). `draws`, when given, are the first random numbers the program
+// gets (each in [0, 1)), before those of the seed.
+inline bool run(const CourseDef& course, const std::string& keys, float seed = 1,
+                const std::vector<float>& draws = {}) {
+    plat::use_headless({keys, seed, std::nullopt, draws});
     try {
         run_course(course);
     } catch (const plat::ScriptEnded&) {

@@ -1,0 +1,64 @@
+// Section ②: the system of section ① worked once more by substitution in a
+// left column, while a right column numbers the steps of the method as the
+// working reaches them and closes with the method's definition. Each column
+// keeps its own cursor: the left one the chain's (B1, B2, YI1), the right
+// one its twins (XI2, B3, YJ1).
+#include "courses/equations/unit4/unit4.h"
+#include "engine/shell/page.h"
+
+using namespace page;
+
+namespace {
+
+// A piece of the right-hand column at (x, y); the left column's cursor stays.
+void right_at(float colour, float x, float y, const Str& text) {
+    fixed(colour, x, y, text);
+    G.YJ1 = G.DSM1;
+    G.B3 = y;
+}
+// A numbered step: its label 60 below the last line, its sentence after it.
+void step(const Str& label, const Str& sentence) {
+    right_at(7, G.XI2, G.B3 + 60, label);
+    right_at(0, G.YJ1, G.B3, sentence);
+    PAUSE_FOR_KEY();
+}
+
+}  // namespace
+
+void UNIT4_STEPS_PAGE() {
+    clear(0, 0, 1600, 1800);
+    G.B1 = 76;
+    G.B2 = 30;
+    G.XI2 = 608;
+    G.B3 = 30;
+
+    right_at(3, G.XI2, G.B3, SJ("解き方を確認しよう。"));
+    braced_system(G.B1, G.B2, SJ("2x+5y=600…①"), SJ("x=2y+30…②"));
+    PAUSE_FOR_KEY();
+    line(3, 50, SJ("②を①に代入して"));
+    line(0, 50, SJ("2(2y+30)+5y=600"));
+    PAUSE_FOR_KEY();
+    step("(1)", SJ("式を代入してxを消去する。"));
+    line(0, 50, SJ("   4y+60+5y=600"));
+    PAUSE_FOR_KEY();
+    line(0, 50, SJ("      4y+5y=600-60"));
+    PAUSE_FOR_KEY();
+    line(0, 50, SJ("         9y=540"));
+    PAUSE_FOR_KEY();
+    line(0, 50, SJ("          y=60"));
+    PAUSE_FOR_KEY();
+    step("(2)", SJ("yの値を求める。"));
+    line(3, 50, SJ("y=60 を②に代入して"));
+    PAUSE_FOR_KEY();
+    step("(3)", SJ("yの値を代入し、xの値を求める。"));
+    line(0, 50, SJ("x=2*60+30=120+30"));
+    PAUSE_FOR_KEY();
+    line(0, 50, SJ("x=150"));
+    PAUSE_FOR_KEY();
+    at(5, G.B1 + 30, G.B2 + 50, SJ("答 (x,y)=(150,60)"));
+    PAUSE_FOR_KEY();
+    step("(4)", SJ("答を書く。"));
+    right_at(5, G.XI2, G.B3 + 60, SJ("代入法"));
+    right_at(0, G.XI2, G.B3 + 50, SJ("一方の式を他方の式に代入して"));
+    right_at(0, G.XI2, G.B3 + 50, SJ("1つの文字を消去する方法"));
+}
