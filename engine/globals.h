@@ -140,6 +140,12 @@ struct Globals {
 
     // ------------------------------------------------ equations unit 2
     // (variables first written here)
+    float XT = 0;      // add/subtract generator: -1 equal, else opposite coefficients
+    float t0001 = 0;   // add/subtract generator: coin of a coefficient's sign
+    float TKAI1 = 0;   // practice drill: problem number of the visit
+    float X_UNIT = 0;  // steps page: y of the first step note
+    float XI2 = 0;     // second column: left margin
+    float YJ1 = 0;     // second column: x where its last piece ended
 
 
     // ------------------------------------------------ equations unit 3

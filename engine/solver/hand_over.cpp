@@ -4,6 +4,8 @@
 
 namespace page {
 
+System drawn_system() { return {G.GX3(1), G.GX3(2), G.GY3(1), G.GX3(3), G.GX3(4), G.GY3(2)}; }
+
 void solve(const System& system, const Str& label1, const Str& label2, float every_step) {
     G.GX3(1) = system.a1;
     G.GX3(2) = system.b1;

@@ -11,6 +11,9 @@ struct System {
     float a2, b2, c2;  // a2x + b2y = c2
 };
 
+// The system a random generator has left in GX3(1..4) and GY3(1..2).
+System drawn_system();
+
 // Solves `system` on the page through the solver, the given system's brace
 // standing at the caller's DSM1 (a blank piece of the chain usually puts it
 // there), with the equation labels `label1` and `label2` ("①" and "②" when
