@@ -1,6 +1,7 @@
 #include "programs/morvane/morvane.h"
 
 #include "courses/equations/unit1/unit1.h"
+#include "courses/equations/unit2/unit2.h"
 
 const CourseDef& morvane_course() {
     static const CourseDef course = {
@@ -12,7 +13,7 @@ const CourseDef& morvane_course() {
         // the menu.
         {
             UNIT1_ENTRY,  // 1
-            MENU_ITEM_7,  // 2: UNIT2_ENTRY
+            UNIT2_ENTRY,  // 2
             MENU_ITEM_7,  // 3: UNIT3_ENTRY
             MENU_ITEM_7,  // 4: UNIT4_ENTRY
             MENU_ITEM_7,  // 5: UNIT5_ENTRY
