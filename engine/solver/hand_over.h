@@ -2,6 +2,8 @@
 // engine/shell/page.h): the pages that solve a system set the whole pair and
 // its labels afresh before every call, because the solver overwrites them.
 #pragma once
+#include <initializer_list>
+
 #include "engine/globals.h"
 
 namespace page {
@@ -19,5 +21,24 @@ System drawn_system();
 // there), with the equation labels `label1` and `label2` ("①" and "②" when
 // empty). `every_step` 1 makes the solver pause at every step (AA).
 void solve(const System& system, const Str& label1 = {}, const Str& label2 = {}, float every_step = 0);
+
+// ------------------------------------------------------------ answer pages
+// An item of an answer page: its label in colour 3 at the top of the column
+// from `column`, and the system solved beside it (the solver's column).
+void answer_item(float column, const Str& label, const System& system);
+// The first item of an answer page: the question in colour 7 at the top of
+// the left column (x 40), the item's label in colour 3 after it, and the
+// system solved beside them.
+void first_answer_item(const Str& question, const Str& label, const System& system);
+// An answer page of two items: the page cleared, "(1)" after the question on
+// the left, a key pause, "(2)" at the top of the right column (x 640).
+void two_item_answer_page(const Str& question, const System& first, const System& second);
+
+// ------------------------------------------------------------ drill pages
+// A drill's problem page for the system a generator has left in GX3/GY3:
+// the work area cleared, the instructions in colour 3 from (40, 30), 50
+// apart, the label in colour 3 at (column, 30), and the system solved beside
+// the label with a key pause at every step.
+void drill_problem(std::initializer_list<Str> instructions, float column, const Str& label);
 
 }  // namespace page
