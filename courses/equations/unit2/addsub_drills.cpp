@@ -31,16 +31,7 @@ void addsub_drill(float xt, const Str& right_sides, const Str& label, const Str&
     drill([&] {
         G.XT = xt;
         RANDOM_ADDSUB_SYSTEM();
-        G.B1 = 40;
-        G.B2 = 30;
-        clear(0, 0, 1320, 1300);
-        at(3, G.B1, G.B2, SJ("左辺どうし、"));
-        line(3, 50, right_sides);
-        line(3, 50, SJ("連立方程式を解きなさい。"));
-        G.II = 600;
-        G.B2 = 30;
-        at(3, G.II, G.B2, label);
-        solve(drawn_system(), {}, {}, 1);
+        drill_problem({SJ("左辺どうし、"), right_sides, SJ("連立方程式を解きなさい。")}, 600, label);
     });
     pause();
     at(7, 44, 540, closing);

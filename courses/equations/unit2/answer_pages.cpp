@@ -6,45 +6,15 @@
 
 using namespace page;
 
-namespace {
+void UNIT2_Q1_ANSWERS() { two_item_answer_page(SJ("問1"), {1, 1, 5, 1, -3, -3}, {2, -1, -1, 4, -1, -3}); }
 
-// The question's label and its item (1) at the top of the left column, then
-// the item's system solved beside them.
-void first_item(const Str& question, const System& system) {
-    G.II = 40;
-    G.B2 = 30;
-    at(7, G.II, G.B2, question);
-    cont(3, SJ("(1)"));
-    solve(system);
-}
-
-// An item of its own at the top of the column from `column`.
-void item(float column, const Str& label, const System& system) {
-    G.II = column;
-    G.B2 = 30;
-    at(3, G.II, G.B2, label);
-    solve(system);
-}
-
-// A page of two items, (1) on the left and (2) on the right.
-void two_items(const Str& question, const System& first, const System& second) {
-    clear(0, 0, 1600, 1800);
-    first_item(question, first);
-    pause();
-    item(640, SJ("(2)"), second);
-}
-
-}  // namespace
-
-void UNIT2_Q1_ANSWERS() { two_items(SJ("問1"), {1, 1, 5, 1, -3, -3}, {2, -1, -1, 4, -1, -3}); }
-
-void UNIT2_Q2_ANSWERS() { two_items(SJ("問2"), {1, -1, 8, 3, 1, 4}, {3, 2, 5, -3, 5, 2}); }
+void UNIT2_Q2_ANSWERS() { two_item_answer_page(SJ("問2"), {1, -1, 8, 3, 1, 4}, {3, 2, 5, -3, 5, 2}); }
 
 void UNIT2_Q3_ANSWERS() {
-    two_items(SJ("問3"), {6, -1, 22, 6, 5, -2}, {3, -2, 19, 5, 2, 21});
+    two_item_answer_page(SJ("問3"), {6, -1, 22, 6, 5, -2}, {3, -2, 19, 5, 2, 21});
     pause();
     clear(0, 0, 640, 1800);
-    item(40, SJ("(3)"), {1, 1, 2, -1, 1, -1});
+    answer_item(40, SJ("(3)"), {1, 1, 2, -1, 1, -1});
 
     // x = 3/2: the substitution again from the solver's sentence down, with
     // stacked fractions.
