@@ -2,6 +2,7 @@
 
 #include "courses/equations/unit1/unit1.h"
 #include "courses/equations/unit2/unit2.h"
+#include "courses/equations/unit3/unit3.h"
 
 const CourseDef& morvane_course() {
     static const CourseDef course = {
@@ -14,7 +15,7 @@ const CourseDef& morvane_course() {
         {
             UNIT1_ENTRY,  // 1
             UNIT2_ENTRY,  // 2
-            MENU_ITEM_7,  // 3: UNIT3_ENTRY
+            UNIT3_ENTRY,  // 3
             MENU_ITEM_7,  // 4: UNIT4_ENTRY
             MENU_ITEM_7,  // 5: UNIT5_ENTRY
             MENU_ITEM_7,  // 6: UNIT6_MENU
