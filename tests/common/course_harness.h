@@ -78,6 +78,17 @@ inline bool strip_shows(const std::string& text) {
     return false;
 }
 
+// The solver's answer line "(x,y)=(…)" (colour 5) on the page, "" when
+// there is none, and the line of a whole-number solution.
+inline std::string answer_line() {
+    for (const auto& t : page_texts())
+        if (t.colour == 5 && t.utf8.rfind("(x,y)=(", 0) == 0) return t.utf8;
+    return "";
+}
+inline std::string answer_of(float x, float y) {
+    return "(x,y)=(" + std::to_string(static_cast<int>(x)) + "," + std::to_string(static_cast<int>(y)) + ")";
+}
+
 inline const char* const kPausePrompt = "何かキーを押して下さい。";
 inline const char* const kNextStepPrompt = "次のステップは１を入力。";
 

@@ -23,14 +23,4 @@ inline bool at_section_menu() { return at_menu(kMenuLine); }
 
 inline void save_page(const std::string& name) { save_png("unit2-" + name); }
 
-// The solver's answer line on the page, "" when there is none.
-inline std::string answer_line() {
-    for (const auto& t : page_texts())
-        if (t.colour == 5 && t.utf8.rfind("(x,y)=(", 0) == 0) return t.utf8;
-    return "";
-}
-inline std::string answer_of(float x, float y) {
-    return "(x,y)=(" + std::to_string(static_cast<int>(x)) + "," + std::to_string(static_cast<int>(y)) + ")";
-}
-
 }  // namespace unit2_test
