@@ -3,38 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <set>
 #include <utility>
 #include <vector>
 
 #include "courses/equations/unit2/unit2.h"
+#include "tests/equations/generator_model.h"
 #include "tests/equations/unit2_support.h"
 
 using namespace unit2_test;
 
 namespace {
 
-using Draw = std::function<float(float, float)>;
-
-struct System {
-    float x, y, a1, b1, a2, b2, c1, c2;
-    bool operator==(const System&) const = default;
-};
-
-System returned() { return {G.DSM1, G.DSM2, G.GX3(1), G.GX3(2), G.GX3(3), G.GX3(4), G.GY3(1), G.GY3(2)}; }
+using namespace generator_model;
 
 // The add/subtract generator written out from its rule.
 System addsub_model(float xt, const Draw& draw) {
-    float x = draw(5, 1), y = draw(5, 1);
-    if (draw(2, 0) == 0) x = -x;
-    if (draw(2, 0) == 0) y = -y;
-    float a1 = draw(5, 1);
-    if (draw(2, 0) == 0) a1 = -a1;
-    float b1 = 1;
-    if (draw(2, 0) == 0) b1 = -b1;
-    float a2 = draw(5, 2);
-    if (draw(2, 0) == 0) a2 = -a2;
+    const auto [x, y] = solution(draw);
+    float a1 = signed_value(draw(5, 1), draw);
+    float b1 = signed_value(1, draw);
+    float a2 = signed_value(draw(5, 2), draw);
     if (std::fabs(a1) == std::fabs(a2)) a2 += 1;
     float b2 = xt == -1 ? b1 : -b1;
     if (draw(2, 0) == 0) {
@@ -46,37 +34,11 @@ System addsub_model(float xt, const Draw& draw) {
 
 // The practice generator written out from its rule, for problem `number`.
 System practice_model(int number, const Draw& draw) {
-    float x = draw(5, 1), y = draw(5, 1);
-    if (draw(2, 0) == 0) x = -x;
-    if (draw(2, 0) == 0) y = -y;
-    std::vector<float> pool = {2, 3, 5, 7, 6, 8, 9};
-    auto pick = [&](float k) {
-        const size_t pos = static_cast<size_t>(draw(k, 1)) - 1;
-        float v = pool.at(pos);
-        pool.erase(pool.begin() + static_cast<long>(pos));
-        if (draw(2, 0) == 0) v = -v;
-        return v;
-    };
-    float a1 = pick(5), b1 = pick(4), b2 = pick(3);
-    float a2 = number % 2 == 1 ? -a1 : a1;
-    const int shuffle = static_cast<int>(draw(4, 1));
-    if (shuffle == 2 || shuffle == 3) {
-        std::swap(a1, a2);
-        std::swap(b1, b2);
-    }
-    if (shuffle == 1 || shuffle == 3) {
-        std::swap(a1, b1);
-        std::swap(a2, b2);
-    }
-    return {x, y, a1, b1, a2, b2, a1 * x + b1 * y, a2 * x + b2 * y};
-}
-
-Draw scripted(std::vector<float> values, size_t* used) {
-    return [values, used](float n, float k) {
-        const float v = values.at((*used)++);
-        EXPECT_TRUE(v >= k && v <= k + n - 1) << v << " drawn from " << n << ", " << k;
-        return v;
-    };
+    const auto [x, y] = solution(draw);
+    Pool pool;
+    const float a1 = pool.pick(5, draw), b1 = pool.pick(4, draw), b2 = pool.pick(3, draw);
+    const float a2 = number % 2 == 1 ? -a1 : a1;
+    return shuffled(x, y, a1, b1, a2, b2, draw);
 }
 
 class Unit2Generators : public ::testing::Test {
@@ -224,23 +186,8 @@ TEST(Unit2Drills, EachProblemIsWorkedToTheDrawnSolution) {
 TEST(Unit2Drills, OnlyExactlyOneEndsWithThePointerToTheTextbook) {
     for (const Drill& d : kDrills) {
         SCOPED_TRACE(d.section);
-        for (const char* end : {"1\r", "2/2\r"}) {
-            ASSERT_TRUE(run_morvane(open_section(d.section) + presses(40) + end));
-            EXPECT_TRUE(at_pause());
-            EXPECT_FALSE(page_shows(d.closing));
-            ASSERT_TRUE(run_morvane(open_section(d.section) + presses(40) + end + " "));
-            Layout closing;
-            closing.at(44, 540, 7, d.closing);
-            expect_rows(closing);
-            EXPECT_TRUE(at_section_menu());
-            EXPECT_FALSE(answer_line().empty());  // the last problem stays
-        }
-        for (const char* again : {"2\r", "\r", "0\r"}) {
-            ASSERT_TRUE(run_morvane(open_section(d.section) + presses(40) + again));
-            EXPECT_TRUE(at_pause());
-            EXPECT_TRUE(answer_line().empty());  // a new problem on a cleared area
-            EXPECT_TRUE(page_shows(d.second_line));
-        }
+        expect_drill_ends(morvane_course(), open_section(d.section) + presses(40), Layout().at(44, 540, 7, d.closing),
+                          kMenuLine, d.second_line);
     }
 }
 

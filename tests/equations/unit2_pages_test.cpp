@@ -55,27 +55,14 @@ TEST(Unit2Menu, AFractionEntryChoosesByItsValue) {
 // ------------------------------------------------------- key counts
 
 TEST(Unit2Sections, EachFixedSectionTakesItsKeysAndEndsAtTheMenu) {
-    struct KeyCount {
-        int section, presses;
-        const char* last_text;
+    const SectionKeys cases[] = {
+        {open_section(1), 17, "文字を1つだけにすれば解ける。"},
+        {open_section(2), 13, "yを消去する"},
+        {open_section(4), 9, "(x,y)=(-1,-1)"},
+        {open_section(6), 9, "(x,y)=(1,1)"},
+        {open_section(8), 14, "(x,y)=(ﾀ3/2ﾀ,ﾀ1/2ﾀ)"},
     };
-    const KeyCount cases[] = {
-        {1, 17, "文字を1つだけにすれば解ける。"},
-        {2, 13, "yを消去する"},
-        {4, 9, "(x,y)=(-1,-1)"},
-        {6, 9, "(x,y)=(1,1)"},
-        {8, 14, "(x,y)=(ﾀ3/2ﾀ,ﾀ1/2ﾀ)"},
-    };
-    for (const KeyCount& c : cases) {
-        SCOPED_TRACE("section " + std::to_string(c.section));
-        ASSERT_TRUE(run_morvane(open_section(c.section) + presses(c.presses - 1)));
-        EXPECT_TRUE(at_pause());
-        EXPECT_FALSE(page_shows(c.last_text));
-        ASSERT_TRUE(run_morvane(open_section(c.section) + presses(c.presses)));
-        EXPECT_TRUE(at_section_menu());
-        EXPECT_TRUE(page_shows(c.last_text));
-        EXPECT_EQ(plat::pending_keys(), 0u);
-    }
+    for (const SectionKeys& c : cases) expect_section_keys(morvane_course(), kMenuLine, c);
 }
 
 // ------------------------------------------------------ the pages

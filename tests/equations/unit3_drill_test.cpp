@@ -4,66 +4,35 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "courses/equations/common/random_system.h"
 #include "courses/equations/unit3/unit3.h"
+#include "tests/equations/generator_model.h"
 #include "tests/equations/unit3_support.h"
 
 using namespace unit3_test;
 
 namespace {
 
-using Draw = std::function<float(float, float)>;
-
-struct System {
-    float x, y, a1, b1, a2, b2, c1, c2;
-    bool operator==(const System&) const = default;
-};
-
-System returned() { return {G.DSM1, G.DSM2, G.GX3(1), G.GX3(2), G.GX3(3), G.GX3(4), G.GY3(1), G.GY3(2)}; }
+using namespace generator_model;
 
 // The ratio generator written out from its rule; `attempts` counts them.
 System ratio_model(const Draw& draw, int* attempts = nullptr) {
     for (;;) {
         if (attempts) ++*attempts;
-        float x = draw(5, 1), y = draw(5, 1);
-        if (draw(2, 0) == 0) x = -x;
-        if (draw(2, 0) == 0) y = -y;
-        float a1 = draw(2, 1);
-        if (draw(2, 0) == 0) a1 = -a1;
+        const auto [x, y] = solution(draw);
+        const float a1 = signed_value(draw(2, 1), draw);
         const float m = draw(3, 2);
-        float a2 = a1 * m;
-        if (draw(2, 0) == 0) a2 = -a2;
-        float b1 = draw(3, 3);
-        if (draw(2, 0) == 0) b1 = -b1;
-        float b2 = b1 * m - 3;
-        if (draw(2, 0) == 0) b2 = -b2;
+        const float a2 = signed_value(a1 * m, draw);
+        const float b1 = signed_value(draw(3, 3), draw);
+        float b2 = signed_value(b1 * m - 3, draw);
         const int q = static_cast<int>(std::fabs(b2)), d = static_cast<int>(std::fabs(b1));
         if (q % d == 0 && q / d < m) b2 -= 1;
-        const int shuffle = static_cast<int>(draw(4, 1));
-        if (shuffle == 2 || shuffle == 3) {
-            std::swap(a1, a2);
-            std::swap(b1, b2);
-        }
-        if (shuffle == 1 || shuffle == 3) {
-            std::swap(a1, b1);
-            std::swap(a2, b2);
-        }
-        const float c1 = a1 * x + b1 * y, c2 = a2 * x + b2 * y;
-        if (std::fabs(c1) <= 99 && std::fabs(c2) <= 99) return {x, y, a1, b1, a2, b2, c1, c2};
+        const System s = shuffled(x, y, a1, b1, a2, b2, draw);
+        if (std::fabs(s.c1) <= 99 && std::fabs(s.c2) <= 99) return s;
     }
-}
-
-Draw scripted(std::vector<float> values, size_t* used) {
-    return [values, used](float n, float k) {
-        const float v = values.at((*used)++);
-        EXPECT_TRUE(v >= k && v <= k + n - 1) << v << " drawn from " << n << ", " << k;
-        return v;
-    };
 }
 
 TEST(Unit3RatioRule, TheCorrectionAndTheBound) {
@@ -175,21 +144,8 @@ TEST(Unit3Drills, EachProblemIsWorkedToTheDrawnSolution) {
 TEST(Unit3Drills, OnlyExactlyOneEndsWithThePointerToTheTextbook) {
     for (const Drill& d : kDrills) {
         SCOPED_TRACE(d.section);
-        for (const char* end : {"1\r", "3/3\r"}) {
-            ASSERT_TRUE(run_morvane(open_section(d.section) + presses(40) + end));
-            EXPECT_TRUE(at_pause());
-            EXPECT_FALSE(page_shows(d.closing));
-            ASSERT_TRUE(run_morvane(open_section(d.section) + presses(40) + end + " "));
-            expect_rows(Layout().at(44, 610, 3, d.closing));
-            EXPECT_TRUE(at_section_menu());
-            EXPECT_FALSE(answer_line().empty());
-        }
-        for (const char* again : {"2\r", "\r", "0\r"}) {
-            ASSERT_TRUE(run_morvane(open_section(d.section) + presses(40) + again));
-            EXPECT_TRUE(at_pause());
-            EXPECT_TRUE(answer_line().empty());
-            EXPECT_TRUE(page_shows(d.label));
-        }
+        expect_drill_ends(morvane_course(), open_section(d.section) + presses(40), Layout().at(44, 610, 3, d.closing),
+                          kMenuLine, d.label);
     }
 }
 

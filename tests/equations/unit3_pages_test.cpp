@@ -48,25 +48,14 @@ TEST(Unit3Menu, SevenLeavesAndFractionsChooseByValue) {
 // ------------------------------------------------------- key counts
 
 TEST(Unit3Sections, EachFixedSectionTakesItsKeysAndEndsAtTheMenu) {
-    struct KeyCount {
-        int section, presses;
-        const char* last_text;
+    const SectionKeys cases[] = {
+        {open_section(1), 9, "係数の絶対値を同じにすればよい。"},
+        {open_section(3), 9, "(x,y)=(1,-2)"},
+        {open_section(4), 14, "係数の絶対値を同じにすればよい。"},
+        {open_section(6), 14, "(x,y)=(1,-1)"},
     };
-    const KeyCount cases[] = {
-        {1, 9, "係数の絶対値を同じにすればよい。"},
-        {3, 9, "(x,y)=(1,-2)"},
-        {4, 14, "係数の絶対値を同じにすればよい。"},
-        {6, 14, "(x,y)=(1,-1)"},
-    };
-    for (const KeyCount& c : cases) {
-        SCOPED_TRACE("section " + std::to_string(c.section));
-        ASSERT_TRUE(run_morvane(open_section(c.section) + presses(c.presses - 1)));
-        EXPECT_TRUE(at_pause());
-        EXPECT_FALSE(page_shows(c.last_text));
-        ASSERT_TRUE(run_morvane(open_section(c.section) + presses(c.presses)));
-        EXPECT_TRUE(at_section_menu());
-        EXPECT_TRUE(page_shows(c.last_text));
-        EXPECT_EQ(plat::pending_keys(), 0u);
+    for (const SectionKeys& c : cases) {
+        expect_section_keys(morvane_course(), kMenuLine, c);
         EXPECT_EQ(G.JYOU, 0);
     }
 }
