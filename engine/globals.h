@@ -154,7 +154,7 @@ struct Globals {
     float HH3 = 0, ZX4 = 0;                // half a segment's length; its direction
     float XI3 = 0, ZX11 = 0, D2 = 0, O = 0;  // dot angles, their step and bound
     float LT1 = 0, XI1 = 0;                // a computed point; an arrow's other end
-    float HH5 = 0, ITI = 0, t0001 = 0;     // an unturned point; a distance; a dot radius
+    float HH5 = 0, ITI = 0, t0001 = 0;     // an unturned point; a distance; a dot radius (t0001 is also the add/subtract generator's sign coin)
     // Segment and angle marks, corners, grids and polygons.
     float DB2 = 0, BX = 0, HENK1 = 0, CX = 0;  // a segment or line from (DB2, BX) to (HENK1, CX)
     float MOTOA = 0, CY = 0;               // a segment's length; its unit direction (CY, CCC2)
@@ -203,40 +203,17 @@ struct Globals {
     float A1 = 0;      // loop counter (pool shift, table columns)
 
     // ------------------------------------------------ equations unit 2
-    // (variables first written here)
-
-
-    // ------------------------------------------------ equations unit 3
-    // (variables first written here)
-
+    float XT = 0;      // add/subtract generator: -1 equal, else opposite coefficients
+    float TKAI1 = 0;   // a drill's problem count in this visit (its parity picks the case)
+    float X_UNIT = 0;  // steps page: y of the first step note
+    float XI2 = 0;     // second column: left margin
+    float YJ1 = 0;     // second column: x where its last piece ended
 
     // ------------------------------------------------ equations unit 4
-    float TKAI1 = 0;   // a drill's problem count; its parity picks the generator
     float TXX = 0;     // the value the substitution generators drew first last time
-    float XI2 = 0;     // left edge of a page's right-hand column
-    float YJ1 = 0;     // x where the last piece of the right-hand column ended
-
-
-    // ------------------------------------------------ equations units 5 and 6
-    // (variables first written here)
-
-
-    // ------------------------------------------------ geometry, graph and number helpers
-    // (variables first written here)
-
 
     // ------------------------------------------------ applications units 1 to 3
-    // (variables first written here)
     float PRICE_EQ2_Y = 0;  // y of the price drill's second equation (the solver moves B2)
-
-
-    // ------------------------------------------------ applications unit 4
-    // (variables first written here)
-
-
-    // ------------------------------------------------ applications units 5 to 7
-    // (variables first written here)
-
 };
 
 inline Globals G;

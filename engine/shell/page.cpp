@@ -22,6 +22,19 @@ void labelled_system(float label_colour, const Str& label, float x, float y, con
     braced_system(G.YI1 + brace_gap, G.B2, first, second);
 }
 
+void column_working(float x, float y, const Str& upper, const Str& lower, const Str& sign, float pitch,
+                    float rule_colour, float colour) {
+    G.YMOTO = colour;
+    G.YY$ = upper;
+    G.T$ = lower;
+    G.LEM$ = sign;
+    G.DSM1 = x;
+    G.DSM2 = y;
+    G.Y = pitch;
+    G.NO = rule_colour;
+    SHOW_COLUMN_ELIMINATION();
+}
+
 namespace {
 
 void cell_inputs(float x, float y, float w, float h, float fill, float text_colour, float border) {

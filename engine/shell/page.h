@@ -41,6 +41,14 @@ void braced_system(float x, float y, const Str& first, const Str& second, float 
 void labelled_system(float label_colour, const Str& label, float x, float y, const Str& first,
                      const Str& second, float brace_gap = 38);
 
+// ------------------------------------------------------------ column working
+// A column addition or subtraction in `colour` from (x, y): `upper` over
+// `lower`, `pitch` apart, both from x + 54, the operation `sign` before the
+// lower row, and a rule in `rule_colour` under them. Afterwards B2 is the
+// lower row's y and XJ2 the x of the rows (where a result row starts).
+void column_working(float x, float y, const Str& upper, const Str& lower, const Str& sign = "-",
+                    float pitch = 50, float rule_colour = 0, float colour = 0);
+
 // ------------------------------------------------------------ cells
 // A table cell with its top-left at (x, y): filled with `fill`, edged in
 // `border`, `text` centred in `text_colour`. Leaves DSM1 at its right edge,

@@ -24,6 +24,14 @@ void cont(float colour, const Str& text) { at(colour, G.YI1, G.B2, text); }
 
 void line(float colour, float step, const Str& text) { at(colour, G.B1, G.B2 + step, text); }
 
+void note(float colour, float x, float y, const Str& text) {
+    fixed(colour, x, y, text);
+    G.YJ1 = G.DSM1;
+    G.B3 = G.DSM2;
+}
+
+void note_cont(float colour, const Str& text) { note(colour, G.YJ1, G.B3, text); }
+
 void blank(float x, float y, const Str& blanks) { at(G.YMOTO, x, y, blanks); }
 
 namespace {

@@ -19,6 +19,12 @@ void at(float colour, float x, float y, const Str& text);
 void cont(float colour, const Str& text);
 // A piece on a new line at the margin B1, `step` below the current line.
 void line(float colour, float step, const Str& text);
+// A piece of a page's second column (its notes beside the working), which
+// keeps its own cursor: afterwards YJ1 is where it ended and B3 is y, while
+// B2 and YI1 stay.
+void note(float colour, float x, float y, const Str& text);
+// The next piece on the second column's current line.
+void note_cont(float colour, const Str& text);
 // A piece of blanks at (x, y): draws nothing visible and moves the cursor by
 // the blanks' advance (27 each).
 void blank(float x, float y, const Str& blanks);

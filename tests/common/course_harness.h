@@ -80,6 +80,17 @@ inline bool strip_shows(const std::string& text) {
     return false;
 }
 
+// The solver's answer line "(x,y)=(…)" (colour 5) on the page, "" when
+// there is none, and the line of a whole-number solution.
+inline std::string answer_line() {
+    for (const auto& t : page_texts())
+        if (t.colour == 5 && t.utf8.rfind("(x,y)=(", 0) == 0) return t.utf8;
+    return "";
+}
+inline std::string answer_of(float x, float y) {
+    return "(x,y)=(" + std::to_string(static_cast<int>(x)) + "," + std::to_string(static_cast<int>(y)) + ")";
+}
+
 inline const char* const kPausePrompt = "何かキーを押して下さい。";
 inline const char* const kNextStepPrompt = "次のステップは１を入力。";
 
@@ -107,6 +118,25 @@ inline int presses_to_menu(const CourseDef& course, const std::string& keys, con
     for (int n = 0; n <= most; ++n)
         if (run(course, keys + presses(n), seed) && at_menu(menu_line) && plat::pending_keys() == 0) return n;
     return -1;
+}
+
+// ------------------------------------------------------------ sections
+// A fixed section's keys: `presses` key presses after the keys that open it
+// bring its unit's menu back, the last of them drawing `last_text`.
+struct SectionKeys {
+    std::string open;  // keys from the main menu that open the section
+    int presses;
+    std::string last_text;
+};
+inline void expect_section_keys(const CourseDef& course, const std::string& menu_line, const SectionKeys& c) {
+    SCOPED_TRACE(c.open);
+    ASSERT_TRUE(run(course, c.open + presses(c.presses - 1)));
+    EXPECT_TRUE(at_pause());
+    EXPECT_FALSE(page_shows(c.last_text));
+    ASSERT_TRUE(run(course, c.open + presses(c.presses)));
+    EXPECT_TRUE(at_menu(menu_line));
+    EXPECT_TRUE(page_shows(c.last_text));
+    EXPECT_EQ(plat::pending_keys(), 0u);
 }
 
 // ------------------------------------------------------------ a page as rows
@@ -199,6 +229,33 @@ inline void expect_page(const Layout& layout) {
     for (size_t i = 0; i < shown.size(); ++i)
         EXPECT_TRUE(used[i]) << "unexpected: "
                              << detail::describe(shown[i].y, shown[i].x, shown[i].colour, shown[i].utf8);
+}
+
+// A drill that `to_next_step` has brought to its first next-step box ends
+// only on a value of exactly 1 (a fraction such as 2/2 included): a key
+// pause over the last problem, then after a key the rows of `closing` and
+// the menu whose line is `menu_line`. 2, 0 or an empty entry bring a new
+// problem instead, on a cleared work area showing `problem_text`.
+inline void expect_drill_ends(const CourseDef& course, const std::string& to_next_step, const Layout& closing,
+                              const std::string& menu_line, const std::string& problem_text) {
+    for (const char* end : {"1\r", "2/2\r"}) {
+        SCOPED_TRACE(end);
+        ASSERT_TRUE(run(course, to_next_step + end));
+        EXPECT_TRUE(at_pause());
+        EXPECT_FALSE(answer_line().empty());  // the last problem stays
+        for (const Expect& e : closing.items()) EXPECT_FALSE(page_shows(e.text));
+        ASSERT_TRUE(run(course, to_next_step + end + " "));
+        expect_rows(closing);
+        EXPECT_TRUE(at_menu(menu_line));
+        EXPECT_FALSE(answer_line().empty());
+    }
+    for (const char* again : {"2\r", "\r", "0\r"}) {
+        SCOPED_TRACE(again);
+        ASSERT_TRUE(run(course, to_next_step + again));
+        EXPECT_TRUE(at_pause());
+        EXPECT_TRUE(answer_line().empty());
+        EXPECT_TRUE(page_shows(problem_text));
+    }
 }
 
 // ------------------------------------------------------------ drawings

@@ -2,29 +2,11 @@
 
 #include <cmath>
 
+namespace random_system {
+
 namespace {
 
-// A random whole number from 1 to k.
-float random_from_one(float k) { return plat::random_whole(k, 1); }
-
-// Negates `value` on a draw of 0 (half the time); the draw stays in XW.
-void random_sign(float& value) {
-    G.XW = plat::random_whole(2, 0);
-    if (G.XW == 0) value = -value;
-}
-
-// Takes one of the first k of the n live pool entries and closes the gap,
-// so that the live pool is the first n - 1 entries afterwards.
-float pool_pick(float k, float n) {
-    G.TATE = random_from_one(k);
-    const float picked = G.GY5(G.TATE);
-    for (G.A1 = G.TATE; G.A1 <= n - 1; G.A1 = G.A1 + 1) G.GY5(G.A1) = G.GY5(G.A1 + 1);
-    return picked;
-}
-
-bool divides(float a, float b) {
-    return std::fmod(std::fabs(b), std::fabs(a)) == 0;
-}
+bool divides(float a, float b) { return std::fmod(std::fabs(b), std::fabs(a)) == 0; }
 
 void swap_values(float& a, float& b) {
     const float t = a;
@@ -34,19 +16,58 @@ void swap_values(float& a, float& b) {
 
 }  // namespace
 
+void solution_draw() {
+    G.DSM1 = plat::random_whole(5, 1);
+    G.DSM2 = plat::random_whole(5, 1);
+    random_sign(G.DSM1);
+    random_sign(G.DSM2);
+}
+
+void random_sign(float& value) {
+    G.XW = plat::random_whole(2, 0);
+    if (G.XW == 0) value = -value;
+}
+
+void refill_pool() {
+    // 7 comes before 6 on purpose: the picks reach only the first entries.
+    const float pool[7] = {2, 3, 5, 7, 6, 8, 9};
+    for (int i = 0; i < 7; ++i) G.GY5(static_cast<float>(i + 1)) = pool[i];
+}
+
+float pool_pick(float k, float n) {
+    G.TATE = plat::random_whole(k, 1);
+    const float picked = G.GY5(G.TATE);
+    for (G.A1 = G.TATE; G.A1 <= n - 1; G.A1 = G.A1 + 1) G.GY5(G.A1) = G.GY5(G.A1 + 1);
+    return picked;
+}
+
+void shuffle() {
+    G.TATE = plat::random_whole(4, 1);
+    if (G.TATE == 2 || G.TATE == 3) {
+        swap_values(G.GX3(1), G.GX3(3));
+        swap_values(G.GX3(2), G.GX3(4));
+    }
+    if (G.TATE == 1 || G.TATE == 3) {
+        swap_values(G.GX3(1), G.GX3(2));
+        swap_values(G.GX3(3), G.GX3(4));
+    }
+}
+
+bool right_sides_within_bound() {
+    G.GY3(1) = G.GX3(1) * G.DSM1 + G.GX3(2) * G.DSM2;
+    G.GY3(2) = G.GX3(3) * G.DSM1 + G.GX3(4) * G.DSM2;
+    return std::fabs(G.GY3(1)) <= 99 && std::fabs(G.GY3(2)) <= 99;
+}
+
+}  // namespace random_system
+
 void MAKE_RANDOM_SYSTEM() {
+    using namespace random_system;
     for (;;) {
-        // The solution, each unknown from -5 to -1 or 1 to 5.
-        G.DSM1 = random_from_one(5);
-        G.DSM2 = random_from_one(5);
-        random_sign(G.DSM1);
-        random_sign(G.DSM2);
-
-        // The pool is refilled on every attempt; 7 comes before 6 on purpose,
-        // and picks reach only the first entries, so 8 and 9 never come out.
-        const float pool[7] = {2, 3, 5, 7, 6, 8, 9};
-        for (int i = 0; i < 7; ++i) G.GY5(static_cast<float>(i + 1)) = pool[i];
-
+        solution_draw();
+        // Picks reach only the first entries of the pool, so 8 and 9 never
+        // come out.
+        refill_pool();
         G.GX3(1) = pool_pick(3, 7);
         random_sign(G.GX3(1));
         G.GX3(3) = pool_pick(2, 6);
@@ -62,19 +83,7 @@ void MAKE_RANDOM_SYSTEM() {
             divides(G.GX3(4), G.GX3(2)) || divides(G.GX3(2), G.GX3(4)))
             continue;
 
-        // Shuffle: swap the unknowns, the equations, both, or neither.
-        G.TATE = random_from_one(4);
-        if (G.TATE == 2 || G.TATE == 3) {
-            swap_values(G.GX3(1), G.GX3(3));
-            swap_values(G.GX3(2), G.GX3(4));
-        }
-        if (G.TATE == 1 || G.TATE == 3) {
-            swap_values(G.GX3(1), G.GX3(2));
-            swap_values(G.GX3(3), G.GX3(4));
-        }
-
-        G.GY3(1) = G.GX3(1) * G.DSM1 + G.GX3(2) * G.DSM2;
-        G.GY3(2) = G.GX3(3) * G.DSM1 + G.GX3(4) * G.DSM2;
-        return;
+        shuffle();
+        if (right_sides_within_bound()) return;
     }
 }
