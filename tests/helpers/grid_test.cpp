@@ -55,6 +55,20 @@ TEST_F(HelpersTest, GridInTheBackgroundColourDrawsNothingButSetsTheFrame) {
     EXPECT_EQ(G.AX, 3.14159f);
 }
 
+// The grid and the axes leave one frame: a point plotted after the grid
+// stands on the grid's squares, counted from its bottom-left corner.
+TEST_F(HelpersTest, PointsStandOnTheGridsFrame) {
+    G.TA1 = 100, G.TA2 = 50, G.AAAX = 10, G.RR = 12, G.X8 = 7, G.NO = 8;
+    DRAW_GRID();
+    plat::clear_display_list();
+    G.R1B_GRAPH = 1, G.RTASKAI2 = 1, G.GX = 3, G.GY = 2, G.t0001 = 3, G.TKAI2 = 2, G.ZY0$ = "";
+    PLOT_POINT();
+    const auto dot = ops(plat::OpKind::Circle);
+    ASSERT_EQ(dot.size(), 1u);
+    EXPECT_EQ(dot[0].ax, 130);
+    EXPECT_EQ(dot[0].ay, 100);
+}
+
 class PolygonTest : public HelpersTest {
 protected:
     void triangle() {
