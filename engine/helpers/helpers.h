@@ -27,8 +27,9 @@
 //   centred above an arc over the segment (its box reaching down to the arc's
 //   middle) or below an arc under it (its top on the middle), moved by EX, EY.
 //   A segment of length 0 draws nothing. Positions carry the rounding of
-//   single-precision trigonometry with pi as 3.14159 (a few thousandths of a
-//   unit: the label of "50km" over (76,230)-(570,230) at (269.0005, 96.0003)).
+//   single-precision trigonometry with pi as 3.14159: dots and labels lie
+//   within a few thousandths of a unit of their exact places (compare with
+//   a tolerance, not for equality).
 //   Leaves: AIDA1, YY1 = the arc's middle point (also in LT1, XI1); AAA, FMAESU
 //   = the first end point; ZY1, KAKKO1 = the second; DR, MU_DO, ZY11, HAN the
 //   saved end points; Y as scaled; HH3 half the segment's length; ZX4 its
