@@ -25,6 +25,14 @@ void end_label() {
     G.XI5 = 0;
 }
 
+Str number_text(float value) {
+    G.A$ = $PfSTR244(value);
+    STRIP_SPACES();
+    return G.A$;
+}
+
+bool fifth_step(float counter) { return std::lrint(counter) % 5 == 0; }
+
 }  // namespace helpers
 
 void SEGMENT_DIRECTION() {

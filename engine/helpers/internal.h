@@ -16,6 +16,14 @@ float direction_angle(float dx, float dy);
 // XI5), as after every label.
 void end_label();
 
+// The text of a number (a whole number as its digits, "-" before a
+// negative one, no leading zero below 1) without spaces; uses A$.
+Str number_text(float value);
+
+// Whether a loop counter, taken as the nearest whole number, is a multiple
+// of 5 (a heavier line of a grid or plane).
+bool fifth_step(float counter);
+
 // A counted loop as the lesson code counts: `counter` starts at `first`, the
 // body runs once before any test, then again after each step of 1 while the
 // counter is not above `last`, which is read once at the start.

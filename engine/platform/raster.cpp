@@ -233,6 +233,14 @@ void draw_op(cairo_t* cr, const DrawOp& op) {
             // ends that meet there make the whole circle too.
             const bool whole = op.start - std::floor(op.start) == op.end - std::floor(op.end);
             cairo_new_path(cr);
+            if (whole && std::max(op.width, 1.0f) >= 2 * op.r) {
+                // A pen as wide as the circle covers it: a solid spot (a dot
+                // of radius 0.5 is as wide as the pen), not a ring.
+                cairo_arc(cr, op.ax, op.ay, op.r + std::max(op.width, 1.0f) / 2, 0, two_pi);
+                set_rgb(cr, op.colour);
+                cairo_fill(cr);
+                break;
+            }
             if (whole) {
                 cairo_arc(cr, op.ax, op.ay, op.r, 0, two_pi);
                 cairo_close_path(cr);

@@ -69,6 +69,12 @@ TEST(Arcs, FilledSectorsAndDots) {
     EXPECT_GE(dot.x1 - dot.x0, 5);
     EXPECT_LE(dot.x1 - dot.x0, 7);
     EXPECT_NEAR((dot.x0 + dot.x1) / 2, 600, 0.5);
+    // A solid spot, not a ring.
+    for (float dx = -2; dx <= 2; dx += 0.5f)
+        for (float dy = -2; dy <= 2; dy += 0.5f)
+            if (dx * dx + dy * dy <= 4) {
+                EXPECT_EQ(at(600 + dx, 200 + dy), plat::palette_rgb(0)) << dx << "," << dy;
+            }
 }
 
 TEST(Arcs, HalfUnitsAndFractionalFontSizes) {
