@@ -10,16 +10,10 @@ using namespace page;
 
 namespace {
 
-// A piece of the right-hand column at (x, y); the left column's cursor stays.
-void right_at(float colour, float x, float y, const Str& text) {
-    fixed(colour, x, y, text);
-    G.YJ1 = G.DSM1;
-    G.B3 = y;
-}
 // A numbered step: its label 60 below the last line, its sentence after it.
 void step(const Str& label, const Str& sentence) {
-    right_at(7, G.XI2, G.B3 + 60, label);
-    right_at(0, G.YJ1, G.B3, sentence);
+    note(7, G.XI2, G.B3 + 60, label);
+    note_cont(0, sentence);
     PAUSE_FOR_KEY();
 }
 
@@ -32,7 +26,7 @@ void UNIT4_STEPS_PAGE() {
     G.XI2 = 608;
     G.B3 = 30;
 
-    right_at(3, G.XI2, G.B3, SJ("解き方を確認しよう。"));
+    note(3, G.XI2, G.B3, SJ("解き方を確認しよう。"));
     braced_system(G.B1, G.B2, SJ("2x+5y=600…①"), SJ("x=2y+30…②"));
     PAUSE_FOR_KEY();
     line(3, 50, SJ("②を①に代入して"));
@@ -58,7 +52,7 @@ void UNIT4_STEPS_PAGE() {
     at(5, G.B1 + 30, G.B2 + 50, SJ("答 (x,y)=(150,60)"));
     PAUSE_FOR_KEY();
     step("(4)", SJ("答を書く。"));
-    right_at(5, G.XI2, G.B3 + 60, SJ("代入法"));
-    right_at(0, G.XI2, G.B3 + 50, SJ("一方の式を他方の式に代入して"));
-    right_at(0, G.XI2, G.B3 + 50, SJ("1つの文字を消去する方法"));
+    note(5, G.XI2, G.B3 + 60, SJ("代入法"));
+    note(0, G.XI2, G.B3 + 50, SJ("一方の式を他方の式に代入して"));
+    note(0, G.XI2, G.B3 + 50, SJ("1つの文字を消去する方法"));
 }
