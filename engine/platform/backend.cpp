@@ -48,12 +48,6 @@ void use_headless(const HeadlessOptions& options) {
     internal::reset_runtime_state(options.seed, options.time);
 }
 
-void use_window(const std::string& title_utf8) {
-    internal::reset_drawing_state();
-    internal::reset_runtime_state(std::nullopt, std::nullopt);
-    internal::set_backend(internal::make_window_backend(title_utf8));
-}
-
 bool headless() { return internal::backend().is_headless(); }
 void set_title(const std::string& title_utf8) { internal::backend().set_title(title_utf8); }
 size_t pending_keys() { return internal::backend().pending(); }
