@@ -1,6 +1,7 @@
 // What the pieces of the platform share among themselves; nothing outside
 // engine/platform includes this.
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,7 +29,7 @@ public:
 
 Backend& backend();
 void set_backend(std::unique_ptr<Backend> b);
-std::unique_ptr<Backend> make_headless_backend(const std::string& keys);
+std::unique_ptr<Backend> make_headless_backend(const std::string& keys, std::function<void(size_t)> on_key);
 
 // Adds a draw to the display list (dropping what it wholly covers, and the
 // draw itself when it lies wholly off the page).

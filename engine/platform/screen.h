@@ -4,6 +4,7 @@
 // own library, engine/platform/window, linked only by the programs) or a
 // headless run whose keys come from a script.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -74,6 +75,9 @@ struct HeadlessOptions {
     std::string keys;               // raw key bytes, "\r" for Enter
     std::optional<float> seed;      // replaces the seed the program asks for
     std::optional<std::string> time;  // "hh:mm:ss" for $PfTIME24
+    // Called as each key is taken, with the number of keys still left (for
+    // timing a stretch of a run).
+    std::function<void(size_t left)> on_key = {};
 };
 void use_headless(const HeadlessOptions& options);
 bool headless();

@@ -58,7 +58,7 @@ void choose_video_driver() {
         fail_start("The course cannot open its window: no display is set (the environment variable DISPLAY is "
                    "empty or unset, and so is WAYLAND_DISPLAY). Start it from a desktop session.",
                    false);
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
     // The window surface is a software framebuffer (X11 shared memory), not
     // a texture of a GPU renderer.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
