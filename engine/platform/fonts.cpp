@@ -6,8 +6,10 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -100,7 +102,127 @@ float font_advance(Face face, bool bold, bool italic, unsigned cp) {
     return adv;
 }
 
+// A glyph outline as path steps, in 26.6 units of the (possibly stretched)
+// font units.
+struct PathStep {
+    enum Kind { Move, Line, Curve, Close } kind;
+    double p[6];
+};
+using Outline = std::vector<PathStep>;
+
+struct OutlineBuilder {
+    Outline steps;
+    double cx = 0, cy = 0;  // current point
+    bool open = false;
+    void move(double x, double y) {
+        if (open) steps.push_back({PathStep::Close, {}});
+        steps.push_back({PathStep::Move, {x, y}});
+        cx = x;
+        cy = y;
+        open = true;
+    }
+};
+
+int move_to(const FT_Vector* to, void* user) {
+    static_cast<OutlineBuilder*>(user)->move(static_cast<double>(to->x), static_cast<double>(to->y));
+    return 0;
+}
+int line_to(const FT_Vector* to, void* user) {
+    auto* b = static_cast<OutlineBuilder*>(user);
+    b->cx = static_cast<double>(to->x);
+    b->cy = static_cast<double>(to->y);
+    b->steps.push_back({PathStep::Line, {b->cx, b->cy}});
+    return 0;
+}
+int conic_to(const FT_Vector* c, const FT_Vector* to, void* user) {
+    // The quadratic as the cubic it is.
+    auto* b = static_cast<OutlineBuilder*>(user);
+    const double qx = static_cast<double>(c->x), qy = static_cast<double>(c->y);
+    const double x = static_cast<double>(to->x), y = static_cast<double>(to->y);
+    b->steps.push_back({PathStep::Curve,
+                        {b->cx + 2.0 / 3 * (qx - b->cx), b->cy + 2.0 / 3 * (qy - b->cy), x + 2.0 / 3 * (qx - x),
+                         y + 2.0 / 3 * (qy - y), x, y}});
+    b->cx = x;
+    b->cy = y;
+    return 0;
+}
+int cubic_to(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
+    auto* b = static_cast<OutlineBuilder*>(user);
+    b->cx = static_cast<double>(to->x);
+    b->cy = static_cast<double>(to->y);
+    b->steps.push_back({PathStep::Curve,
+                        {static_cast<double>(c1->x), static_cast<double>(c1->y), static_cast<double>(c2->x),
+                         static_cast<double>(c2->y), b->cx, b->cy}});
+    return 0;
+}
+
+// Bold outlines made so far: (face, glyph, stretch across, stretch down,
+// thickening), the last three in thousandths.
+std::map<std::tuple<const void*, unsigned, long, long, long>, Outline>& bold_outlines() {
+    static std::map<std::tuple<const void*, unsigned, long, long, long>, Outline> m;
+    return m;
+}
+
+// The glyph's outline in font units times 64, stretched by (sx, sy) and
+// grown by `grow` such units in all.
+Outline make_bold_outline(FT_Face face, unsigned gi, double sx, double sy, double grow) {
+    OutlineBuilder b;
+    if (FT_Load_Glyph(face, gi, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0 ||
+        face->glyph->format != FT_GLYPH_FORMAT_OUTLINE)
+        return {};
+    FT_Outline& outline = face->glyph->outline;
+    FT_Matrix m{static_cast<FT_Fixed>(std::lround(sx * 64 * 65536)), 0, 0,
+                static_cast<FT_Fixed>(std::lround(sy * 64 * 65536))};
+    FT_Outline_Transform(&outline, &m);
+    FT_Outline_Embolden(&outline, static_cast<FT_Pos>(std::lround(grow * 64)));
+    const FT_Outline_Funcs funcs{move_to, line_to, conic_to, cubic_to, 0, 0};
+    FT_Outline_Decompose(&outline, &funcs, &b);
+    if (b.open) b.steps.push_back({PathStep::Close, {}});
+    return b.steps;
+}
+
 }  // namespace
+
+void append_bold_glyph(cairo_t* cr, const LoadedFont& font, unsigned gi, double em_x, double em_y, bool slant,
+                       double thickening, double x, double y) {
+    std::lock_guard lock(fonts_mutex());
+    FT_Face face = ft(font);
+    if (!face || em_x <= 0 || em_y <= 0) return;
+    // Grown where the em is the same across and down (its smaller side), so
+    // that the thickening is the same on every edge in page units.
+    const double em = std::min(em_x, em_y);
+    const double sx = em_x / em, sy = em_y / em;
+    const double units = static_cast<double>(face->units_per_EM);
+    const double grow = thickening * units / em;  // in font units
+    const auto key = std::make_tuple(static_cast<const void*>(face), gi, std::lround(sx * 1000),
+                                     std::lround(sy * 1000), std::lround(grow * 1000));
+    auto it = bold_outlines().find(key);
+    if (it == bold_outlines().end()) it = bold_outlines().emplace(key, make_bold_outline(face, gi, sx, sy, grow)).first;
+    // Font units times 64, y up, to page units, y down; the italic's shear
+    // as the Gothic italic's font matrix has it.
+    const double k = em / units / 64;
+    cairo_matrix_t m;
+    cairo_matrix_init(&m, k, 0, slant ? 0.2 * k : 0, -k, x, y);
+    cairo_save(cr);
+    cairo_transform(cr, &m);
+    for (const PathStep& step : it->second) {
+        switch (step.kind) {
+            case PathStep::Move:
+                cairo_move_to(cr, step.p[0], step.p[1]);
+                break;
+            case PathStep::Line:
+                cairo_line_to(cr, step.p[0], step.p[1]);
+                break;
+            case PathStep::Curve:
+                cairo_curve_to(cr, step.p[0], step.p[1], step.p[2], step.p[3], step.p[4], step.p[5]);
+                break;
+            case PathStep::Close:
+                cairo_close_path(cr);
+                break;
+        }
+    }
+    cairo_restore(cr);
+}
 
 std::recursive_mutex& fonts_mutex() {
     static std::recursive_mutex m;

@@ -93,4 +93,13 @@ LoadedFont* load_font(Face face, bool bold, bool italic);
 // The glyph index of a code point in a loaded face (0 when it lacks it).
 unsigned glyph_index(const LoadedFont& font, unsigned codepoint);
 
+// Adds to `cr`'s path the outline of glyph `gi` made bold: every edge moved
+// out by half of `thickening` (page units), as a stroke of that width round
+// the outline would, so that filling it paints the glyph and the stroke at
+// once. The em is `em_x` across and `em_y` down, the origin at (x, y);
+// `slant` shears it as the Gothic italic. The grown outlines are kept, so a
+// bold glyph costs one fill.
+void append_bold_glyph(cairo_t* cr, const LoadedFont& font, unsigned gi, double em_x, double em_y, bool slant,
+                       double thickening, double x, double y);
+
 }  // namespace plat::internal

@@ -54,11 +54,9 @@ void draw_text(cairo_t* cr, const DrawOp& op) {
         if (op.font.bold && face == Face::Gothic) {
             // The Gothic face has one weight: bold thickens the outline by
             // about a unit at the usual size, so a glyph keeps to its cell.
-            cairo_glyph_path(cr, &glyph, 1);
-            cairo_fill_preserve(cr);
-            cairo_set_line_width(cr, std::max(0.6, std::min(l.em_x, l.em_y) / 40.0));
-            cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-            cairo_stroke(cr);
+            append_bold_glyph(cr, *lf, gi, l.em_x, l.em_y, slant, std::max(0.6, std::min(l.em_x, l.em_y) / 40.0), g.x,
+                              l.baseline);
+            cairo_fill(cr);
         } else {
             cairo_show_glyphs(cr, &glyph, 1);
         }
