@@ -174,7 +174,11 @@ Outline make_bold_outline(FT_Face face, unsigned gi, double sx, double sy, doubl
     FT_Matrix m{static_cast<FT_Fixed>(std::lround(sx * 64 * 65536)), 0, 0,
                 static_cast<FT_Fixed>(std::lround(sy * 64 * 65536))};
     FT_Outline_Transform(&outline, &m);
-    FT_Outline_Embolden(&outline, static_cast<FT_Pos>(std::lround(grow * 64)));
+    // FreeType grows the outline right and up by the whole amount; half of
+    // it goes back, so that it grows evenly on every side as a stroke does.
+    const FT_Pos strength = static_cast<FT_Pos>(std::lround(grow * 64));
+    FT_Outline_Embolden(&outline, strength);
+    FT_Outline_Translate(&outline, -strength / 2, -strength / 2);
     const FT_Outline_Funcs funcs{move_to, line_to, conic_to, cubic_to, 0, 0};
     FT_Outline_Decompose(&outline, &funcs, &b);
     if (b.open) b.steps.push_back({PathStep::Close, {}});
