@@ -3,6 +3,7 @@
 #include "engine/platform/fonts.h"
 
 #include <cairo-ft.h>
+#include <cairo.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -13,7 +14,6 @@
 #include <map>
 #include <tuple>
 
-#include "engine/platform/screen.h"
 
 namespace plat {
 namespace internal {

@@ -15,14 +15,25 @@
 // on the Gothic baseline of the line and inside the advance the lesson code
 // gives them.
 #pragma once
-#include <cairo.h>
-
 #include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/platform/draw_types.h"
+
+// Cairo's handles, as cairo.h declares them (only the rasteriser and this
+// file's implementation need the rest of cairo).
+typedef struct _cairo cairo_t;
+typedef struct _cairo_font_face cairo_font_face_t;
+
+namespace plat {
+
+// Checks that every face the course uses is installed; on failure returns a
+// message that names the package to install. Looks nothing else up.
+std::optional<std::string> check_fonts();
+
+}  // namespace plat
 
 namespace plat::internal {
 

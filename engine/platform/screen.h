@@ -12,6 +12,7 @@
 
 #include "engine/platform/cp932.h"
 #include "engine/platform/draw_types.h"
+#include "engine/platform/fonts.h"  // check_fonts
 
 namespace plat {
 
@@ -57,10 +58,6 @@ struct Image {
     unsigned at(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)]; }
 };
 Image rasterise(float scale, float x0 = 0, float y0 = 0, float x1 = kPageWidth, float y1 = kPageHeight);
-
-// Fonts: checks that every face the course uses is installed; on failure
-// returns a message that names the package to install.
-std::optional<std::string> check_fonts();
 
 // ---------------------------------------------------------------- backends
 // Thrown out of the runtime's waits; the program's entry point catches them.
