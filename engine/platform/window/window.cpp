@@ -89,8 +89,9 @@ public:
                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
         if (!window_) fail_start(std::string("The course cannot open its window: ") + SDL_GetError());
         SDL_StartTextInput();
+        // No blank page first: the page is shown when the program first
+        // waits for a key, which at start is the menu.
         pump(0);
-        present();
     }
     ~Window() override {
         if (window_) SDL_DestroyWindow(window_);
