@@ -7,7 +7,7 @@ packages=(
   # build
   build-essential cmake pkg-config
   libcairo2-dev libfontconfig-dev libfreetype-dev libsdl2-dev libx11-dev
-  libgtest-dev
+  libgtest-dev libbenchmark-dev libpng-dev zlib1g-dev
   # the course's faces: the Gothic face, the serif italic, the script ell
   fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core
   # the window tests run the program under a virtual X server

@@ -105,7 +105,8 @@ int main(int argc, char** argv) {
     }
     if (!have_keys) return usage("--keys is required");
 
-    if (const auto missing = plat::check_fonts(); missing && png) {
+    // Fonts are looked up only when the page is drawn to pixels.
+    if (const auto missing = png ? plat::check_fonts() : std::nullopt) {
         std::cerr << *missing << "\n";
         return 1;
     }

@@ -1,5 +1,6 @@
 // Backend selection and the headless backend, whose keys come from a script.
 #include <deque>
+#include <functional>
 
 #include "engine/platform/internal.h"
 
@@ -9,13 +10,15 @@ namespace {
 
 class Headless final : public Backend {
 public:
-    explicit Headless(const std::string& keys) : keys_(keys.begin(), keys.end()) {}
+    Headless(const std::string& keys, std::function<void(size_t)> on_key)
+        : keys_(keys.begin(), keys.end()), on_key_(std::move(on_key)) {}
     Str poll_key() override {
         // A program that polls with the script used up would wait for ever:
         // the run stops here, with the page as it stands.
         if (keys_.empty()) throw ScriptEnded{};
         Str key(1, keys_.front());
         keys_.pop_front();
+        if (on_key_) on_key_(keys_.size());
         return key;
     }
     void idle() override { throw ScriptEnded{}; }
@@ -24,10 +27,11 @@ public:
 
 private:
     std::deque<char> keys_;
+    std::function<void(size_t)> on_key_;
 };
 
 std::unique_ptr<Backend>& slot() {
-    static std::unique_ptr<Backend> b = std::make_unique<Headless>("");
+    static std::unique_ptr<Backend> b = std::make_unique<Headless>("", nullptr);
     return b;
 }
 
@@ -38,20 +42,16 @@ void set_backend(std::unique_ptr<Backend> b) {
     slot().reset();  // a window is closed before the next opens
     slot() = std::move(b);
 }
-std::unique_ptr<Backend> make_headless_backend(const std::string& keys) { return std::make_unique<Headless>(keys); }
+std::unique_ptr<Backend> make_headless_backend(const std::string& keys, std::function<void(size_t)> on_key) {
+    return std::make_unique<Headless>(keys, std::move(on_key));
+}
 
 }  // namespace internal
 
 void use_headless(const HeadlessOptions& options) {
-    internal::set_backend(internal::make_headless_backend(options.keys));
+    internal::set_backend(internal::make_headless_backend(options.keys, options.on_key));
     internal::reset_drawing_state();
     internal::reset_runtime_state(options.seed, options.time, options.draws);
-}
-
-void use_window(const std::string& title_utf8) {
-    internal::reset_drawing_state();
-    internal::reset_runtime_state(std::nullopt, std::nullopt);
-    internal::set_backend(internal::make_window_backend(title_utf8));
 }
 
 bool headless() { return internal::backend().is_headless(); }

@@ -43,15 +43,25 @@ size_t utf8_len(unsigned char b) {
     return 1;
 }
 
-// Runs one iconv conversion; on a character without counterpart (or a
-// malformed one) writes `bad` and skips `skip(byte)` input bytes.
+// One converter for each direction, opened on first use and kept: opening
+// one costs far more than converting a line of text.
+struct Converter {
+    std::mutex mutex;
+    iconv_t cd;
+    Converter(const char* to, const char* from) : cd(iconv_open(to, from)) {}
+    ~Converter() {
+        if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+    }
+};
+
+// Runs one conversion; on a character without counterpart (or a malformed
+// one) writes `bad` and skips `skip(byte)` input bytes.
 template <class Skip>
-std::string convert(const char* to, const char* from, std::string_view in, std::string_view bad,
-                    Skip skip) {
-    static std::mutex mutex;
-    std::lock_guard lock(mutex);
-    iconv_t cd = iconv_open(to, from);
+std::string convert(Converter& conv, std::string_view in, std::string_view bad, Skip skip) {
+    std::lock_guard lock(conv.mutex);
+    iconv_t cd = conv.cd;
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     std::string out;
     char buf[256];
     size_t pos = 0;
@@ -71,20 +81,21 @@ std::string convert(const char* to, const char* from, std::string_view in, std::
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
         }
     }
-    iconv_close(cd);
     return out;
 }
 
 }  // namespace
 
 Str utf8_to_cp932(std::string_view utf8) {
-    return convert("CP932", "UTF-8", utf8, "?", [&](unsigned char b, size_t pos) {
+    static Converter conv("CP932", "UTF-8");
+    return convert(conv, utf8, "?", [&](unsigned char b, size_t pos) {
         return std::min(utf8_len(b), utf8.size() - pos);
     });
 }
 
 std::string cp932_to_utf8(const Str& sj) {
-    return convert("UTF-8", "CP932", sj, "\xEF\xBF\xBD", [&](unsigned char, size_t pos) {
+    static Converter conv("UTF-8", "CP932");
+    return convert(conv, sj, "\xEF\xBF\xBD", [&](unsigned char, size_t pos) {
         return static_cast<size_t>(sj_char_len(sj, pos));
     });
 }

@@ -1,6 +1,7 @@
 // What the pieces of the platform share among themselves; nothing outside
 // engine/platform includes this.
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,13 +29,7 @@ public:
 
 Backend& backend();
 void set_backend(std::unique_ptr<Backend> b);
-std::unique_ptr<Backend> make_window_backend(const std::string& title_utf8);
-// The window's key text for a key press (its SDL key code), or ""
-// when the press makes none: a modifier alone, or a key whose character comes
-// with the text event that follows. For a keypad character that event is not
-// to be counted again: it is put in `skip_text`.
-Str key_for_press(int sym, std::string& skip_text);
-std::unique_ptr<Backend> make_headless_backend(const std::string& keys);
+std::unique_ptr<Backend> make_headless_backend(const std::string& keys, std::function<void(size_t)> on_key);
 
 // Adds a draw to the display list (dropping what it wholly covers, and the
 // draw itself when it lies wholly off the page).
@@ -48,13 +43,9 @@ void reset_drawing_state();
 void reset_runtime_state(std::optional<float> seed, std::optional<std::string> time,
                          const std::vector<float>& draws = {});
 
-// Extent of a draw's ink in page units (conservative), for clipping,
-// covering and the visible-text listing.
-struct Rect {
-    float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    bool contains(const Rect& r) const { return r.x0 >= x0 && r.x1 <= x1 && r.y0 >= y0 && r.y1 <= y1; }
-    bool intersects(const Rect& r) const { return r.x0 < x1 && r.x1 > x0 && r.y0 < y1 && r.y1 > y0; }
-};
-Rect ink_extent(const DrawOp& op);
+// The part of the page a draw paints, in page units: a text its cells, a
+// box its corners and half its pen, other shapes their outline with a unit
+// of slack for antialiasing. What covering, and the off-page test, decide on.
+Rect extent_of(const DrawOp& op);
 
 }  // namespace plat::internal

@@ -189,14 +189,14 @@ float $PfVAL(const Str& s) {
 
 float $PnFInt(float x) { return std::floor(x); }
 
-float $PnErrSetCal(float result, std::source_location loc) {
+float $PnErrSetCal(float result, plat::SourceLine loc) {
     if (!std::isfinite(result)) plat::raise_fault(static_cast<int>(loc.line()), plat::kFaultOverflow);
     return result;
 }
 
 namespace plat {
 
-float checked_divide(float a, float b, std::source_location loc) {
+float checked_divide(float a, float b, plat::SourceLine loc) {
     if (b == 0) raise_fault(static_cast<int>(loc.line()), kFaultDivisionByZero);
     const float q = a / b;
     if (!std::isfinite(q)) raise_fault(static_cast<int>(loc.line()), kFaultOverflow);

@@ -6,11 +6,26 @@
 // window number (always 0).
 #pragma once
 #include <initializer_list>
-#include <source_location>
 #include <string>
 #include <vector>
 
 #include "engine/platform/cp932.h"
+
+namespace plat {
+// The source line of a call, taken as a default argument
+// (`SourceLine loc = SourceLine::current()`) so that it is the caller's line.
+// GCC and Clang both give a builtin's default argument the line of the call;
+// std::source_location is not there in every compiler we build with.
+class SourceLine {
+public:
+    static constexpr SourceLine current(unsigned line = __builtin_LINE()) { return SourceLine(line); }
+    constexpr unsigned line() const { return line_; }
+
+private:
+    constexpr explicit SourceLine(unsigned line) : line_(line) {}
+    unsigned line_;
+};
+}  // namespace plat
 
 // ---------------------------------------------------------------- drawing
 // Text in the current font, top-left at (x, y), magnified h across and v down,
@@ -87,7 +102,7 @@ float $PfVAL(const Str& s);
 float $PnFInt(float x);
 // The check after an arithmetic operation: a result that is not a finite
 // number (an overflow) becomes a run-time fault placed at the caller's line.
-float $PnErrSetCal(float result, std::source_location loc = std::source_location::current());
+float $PnErrSetCal(float result, plat::SourceLine loc = plat::SourceLine::current());
 
 // ------------------------------------------------------------- faults
 // A run-time fault: a place number and a code, shown by the error screen.
@@ -105,7 +120,7 @@ float random_whole(float n, float k);
 float random_whole_from(float r, float n, float k);
 // a / b, where a divisor of 0 is a run-time fault (code 11) and a quotient too
 // large for a float one of code 6, both placed at the caller's line.
-float checked_divide(float a, float b, std::source_location loc = std::source_location::current());
+float checked_divide(float a, float b, plat::SourceLine loc = plat::SourceLine::current());
 }  // namespace plat
 // Place number and code of the last fault raised.
 float $PfERL();
@@ -121,10 +136,10 @@ public:
     void dim(float bound) { dim2(bound, -1); }
     void dim(float bound1, float bound2) { dim2(bound1, bound2); }
     bool created() const { return n1_ > 0; }
-    T& operator()(float i, std::source_location loc = std::source_location::current()) {
+    T& operator()(float i, plat::SourceLine loc = plat::SourceLine::current()) {
         return data_[index(i, -1, loc)];
     }
-    T& operator()(float i, float j, std::source_location loc = std::source_location::current()) {
+    T& operator()(float i, float j, plat::SourceLine loc = plat::SourceLine::current()) {
         return data_[index(i, j, loc)];
     }
     size_t bound1() const { return n1_ ? n1_ - 1 : 0; }
@@ -136,7 +151,7 @@ private:
         n2_ = b2 < 0 ? 0 : static_cast<size_t>(b2) + 1;
         data_.assign(n1_ * (n2_ ? n2_ : 1), T{});
     }
-    size_t index(float i, float j, const std::source_location& loc) const {
+    size_t index(float i, float j, const plat::SourceLine& loc) const {
         const bool two = j >= 0 || n2_ != 0;
         if (i != i || i < 0 || i >= static_cast<float>(n1_) || (two != (n2_ != 0)) ||
             (two && (j != j || j < 0 || j >= static_cast<float>(n2_))))

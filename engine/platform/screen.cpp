@@ -6,7 +6,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "engine/platform/glyphs.h"
+#include "engine/platform/fonts.h"
 #include "engine/platform/internal.h"
 #include "engine/platform/runtime.h"
 
@@ -15,6 +15,9 @@ namespace {
 
 struct DrawState {
     std::vector<DrawOp> list;
+    // Beside each entry of the list: the part of the page it paints,
+    // computed once when it is recorded.
+    std::vector<Rect> extents;
     Font font;
     float width = 3;
     unsigned long long version = 0;
@@ -35,7 +38,7 @@ int colour_index(float c) {
 // line.
 constexpr float kNoteTop = 2, kNoteBottom = 14;
 
-const internal::Rect kPage{0, 0, kPageWidth, kPageHeight};
+const Rect kPage{0, 0, kPageWidth, kPageHeight};
 
 }  // namespace
 
@@ -70,6 +73,7 @@ const std::vector<DrawOp>& display_list() { return ds().list; }
 
 void clear_display_list() {
     ds().list.clear();
+    ds().extents.clear();
     ++ds().version;
 }
 
@@ -86,16 +90,22 @@ void reset_drawing_state() {
     ds().version = v + 1;
 }
 
-Rect ink_extent(const DrawOp& op) {
-    const float w = op.width / 2 + 1;
+Rect extent_of(const DrawOp& op) {
+    // Lines and circles are antialiased: a unit of slack round the pen.
+    // Boxes are not: they paint exactly their corners and half the pen.
+    const float half = std::max(op.width, 1.0f) / 2;
+    const float w = half + 1;
     switch (op.kind) {
-        case OpKind::Text: {
-            const Layout l = layout_text(op);
-            const float slack = l.em_x * 0.25f + 2;
-            return {op.ax - slack, l.top, op.ax + l.width + slack, l.bottom};
-        }
-        case OpKind::Line:
+        case OpKind::Text:
+            // A text is the cells it takes; the ink a glyph may put past
+            // its cell (an italic's overhang, a serif) does not count, so
+            // that a box over a line's cells hides the line whatever its
+            // letters.
+            return text_cells(op);
         case OpKind::Box:
+            return {std::min(op.ax, op.bx) - half, std::min(op.ay, op.by) - half, std::max(op.ax, op.bx) + half,
+                    std::max(op.ay, op.by) + half};
+        case OpKind::Line:
             return {std::min(op.ax, op.bx) - w, std::min(op.ay, op.by) - w, std::max(op.ax, op.bx) + w,
                     std::max(op.ay, op.by) + w};
         case OpKind::Circle:
@@ -122,14 +132,25 @@ Rect ink_extent(const DrawOp& op) {
 
 namespace {
 
-// Whether `later`, an opaque shape, hides all of `earlier`.
-bool covers(const DrawOp& later, const Rect& cover, const DrawOp& earlier) {
+// What an opaque draw hides of whatever lies under it: a filled box all it
+// paints (fill and edge), a filled whole circle the square inside it.
+std::optional<Rect> cover_of(const DrawOp& op, const Rect& extent) {
+    if (op.kind == OpKind::Box && op.filled) return extent;
+    if (op.kind == OpKind::Circle && op.filled && op.start == op.end) {
+        const float half = op.r / std::sqrt(2.0f);
+        return Rect{op.ax - half, op.ay - half, op.ax + half, op.ay + half};
+    }
+    return std::nullopt;
+}
+
+// Whether `later`, an opaque shape covering `cover`, hides all of `earlier`,
+// whose extent is `e`.
+bool covers(const DrawOp& later, const Rect& cover, const DrawOp& earlier, Rect e) {
     if (later.kind == OpKind::Circle && earlier.kind == OpKind::Circle && later.ax == earlier.ax &&
         later.ay == earlier.ay && later.r + later.width / 2 >= earlier.r + earlier.width / 2)
         return true;
     // Only what lies on the page can be seen: a draw that reaches past its
     // edge is hidden once its part on the page is.
-    Rect e = ink_extent(earlier);
     e.x0 = std::max(e.x0, 0.0f);
     e.y0 = std::max(e.y0, 0.0f);
     e.x1 = std::min(e.x1, kPageWidth);
@@ -141,24 +162,31 @@ bool covers(const DrawOp& later, const Rect& cover, const DrawOp& earlier) {
 
 void record(DrawOp op) {
     auto& list = ds().list;
+    auto& extents = ds().extents;
     if (op.kind == OpKind::Clear) {
         list.clear();
+        extents.clear();
         ++ds().version;
         return;
     }
-    const Rect extent = ink_extent(op);
+    const Rect extent = extent_of(op);
     // Wholly off the page (texts are measured at y 1800): nothing to show.
     if (!extent.intersects(kPage)) return;
-    std::optional<Rect> cover;
-    if (op.kind == OpKind::Box && op.filled) {
-        cover = Rect{std::min(op.ax, op.bx), std::min(op.ay, op.by), std::max(op.ax, op.bx), std::max(op.ay, op.by)};
-    } else if (op.kind == OpKind::Circle && op.filled && op.start == op.end) {
-        const float half = op.r / std::sqrt(2.0f);
-        cover = Rect{op.ax - half, op.ay - half, op.ax + half, op.ay + half};
+    if (const std::optional<Rect> cover = cover_of(op, extent)) {
+        size_t kept = 0;
+        for (size_t i = 0; i < list.size(); ++i) {
+            if (covers(op, *cover, list[i], extents[i])) continue;
+            if (kept != i) {
+                list[kept] = std::move(list[i]);
+                extents[kept] = extents[i];
+            }
+            ++kept;
+        }
+        list.resize(kept);
+        extents.resize(kept);
     }
-    if (cover)
-        std::erase_if(list, [&](const DrawOp& e) { return covers(op, *cover, e); });
     list.push_back(std::move(op));
+    extents.push_back(extent);
     ++ds().version;
 }
 

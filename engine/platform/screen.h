@@ -1,54 +1,20 @@
 // The page behind the runtime: every draw is recorded in a display list, from
 // which the page is rasterised (cairo) at any scale, both into the window and,
-// headless, into PNG files. Also the program's backends: a real window (SDL2)
-// or a headless run whose keys come from a script.
+// headless, into PNG files. Also the choice of backend: the real window (its
+// own library, engine/platform/window, linked only by the programs) or a
+// headless run whose keys come from a script.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/platform/cp932.h"
+#include "engine/platform/draw_types.h"
+#include "engine/platform/fonts.h"  // check_fonts
 
 namespace plat {
-
-constexpr float kPageWidth = 1366;  // logical page, map mode 1
-constexpr float kPageHeight = 768;
-
-enum class Face { Gothic, Serif, MTExtra };
-
-struct Font {
-    Face face = Face::Gothic;
-    float size = 16;
-    bool bold = false;
-    bool italic = false;
-    bool operator==(const Font&) const = default;
-};
-
-enum class OpKind {
-    Text,      // a: top-left; text, h, v, font, colour
-    Line,      // a to b; colour, width
-    Box,       // corners a and b; colour (edge), fill, width
-    Circle,    // centre a, radius r; start/end in turns; filled, fill
-    Polyline,  // pts; colour, width
-    Clear,     // the whole window
-    Note,      // not drawn: a whole text as a caller gave it, from a to (b.x, a.y)
-};
-
-struct DrawOp {
-    OpKind kind = OpKind::Text;
-    float ax = 0, ay = 0, bx = 0, by = 0;
-    float r = 0, start = 0, end = 0;
-    int colour = 0;
-    int fill = 0;
-    bool filled = false;
-    float width = 3;  // pen width in logical units
-    Str text;         // CP932
-    float h = 1, v = 1;
-    Font font;
-    std::vector<std::pair<float, float>> pts;  // (x, y), in drawing order
-    bool operator==(const DrawOp&) const = default;
-};
 
 // The display list since the last clear (tests read it).
 const std::vector<DrawOp>& display_list();
@@ -93,10 +59,6 @@ struct Image {
 };
 Image rasterise(float scale, float x0 = 0, float y0 = 0, float x1 = kPageWidth, float y1 = kPageHeight);
 
-// Fonts: checks that every face the course uses is installed; on failure
-// returns a message that names the package to install.
-std::optional<std::string> check_fonts();
-
 // ---------------------------------------------------------------- backends
 // Thrown out of the runtime's waits; the program's entry point catches them.
 struct WindowClosed {};  // the window was closed
@@ -104,8 +66,8 @@ struct ProgramEnded {};  // $PsEND
 struct ScriptEnded {};   // headless: the key script is used up and a key is wanted
 
 // Resets every piece of platform state (display list, font, pen, keys,
-// random generator, fault) and selects a backend.
-void use_window(const std::string& title_utf8);
+// random generator, fault) and selects a backend: the window
+// (engine/platform/window/window.h, only in the programs) or a headless run.
 struct HeadlessOptions {
     std::string keys;               // raw key bytes, "\r" for Enter
     std::optional<float> seed;      // replaces the seed the program asks for
@@ -113,6 +75,9 @@ struct HeadlessOptions {
     // Random numbers in [0, 1) that $PaRnd returns first, in order, before
     // the seeded generator's own: a test pins a random problem with them.
     std::vector<float> draws = {};
+    // Called as each key is taken, with the number of keys still left (for
+    // timing a stretch of a run).
+    std::function<void(size_t left)> on_key = {};
 };
 void use_headless(const HeadlessOptions& options);
 bool headless();

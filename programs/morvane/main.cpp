@@ -1,4 +1,4 @@
-#include "engine/platform/screen.h"
+#include "engine/platform/window/window.h"
 #include "programs/morvane/morvane.h"
 
 int main() {

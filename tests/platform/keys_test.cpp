@@ -2,12 +2,12 @@
 // the text event that follows the press, so the press itself must add nothing
 // for them, on any keyboard layout and with any modifier held; other keys give
 // one key text each.
-#include <SDL.h>
+#include <SDL_keycode.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/platform/internal.h"
+#include "engine/platform/window/keys.h"
 
 namespace {
 

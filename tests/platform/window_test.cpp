@@ -324,3 +324,47 @@ TEST(StartUp, MissingFontStopsWithThePackageToInstall) {
 }
 
 }  // namespace
+
+namespace {
+
+// A program that cannot open its window says so and stops at once: it never
+// runs on unseen with an off-screen video driver.
+TEST(StartUp, WithoutADisplayStopsAndSaysWhichItTried) {
+    const std::string talisse = COURSE_BINARY_DIR "/Talisse";
+    // A display number no server listens on.
+    int unused = 4321;
+    while (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(unused))) ++unused;
+    struct Case {
+        const char* what;
+        std::string env;       // env's arguments: the display variables the program gets
+        std::string expected;  // in its message
+    };
+    const Case cases[] = {
+        {"no display variable", "-u DISPLAY -u WAYLAND_DISPLAY", "DISPLAY"},
+        {"empty display variable", "-u WAYLAND_DISPLAY DISPLAY=", "DISPLAY"},
+        {"no server at the display", "-u WAYLAND_DISPLAY DISPLAY=:" + std::to_string(unused),
+         "DISPLAY=:" + std::to_string(unused)},
+    };
+    for (const std::string& program : {kMorvane, talisse}) {
+        if (!std::filesystem::exists(program)) GTEST_SKIP() << program << " is not built";
+        for (const Case& c : cases) {
+            SCOPED_TRACE(program + ": " + c.what);
+            const std::string command = "env " + c.env + " ASAN_OPTIONS=detect_leaks=0 " + program + " 2>&1 >/dev/null";
+            const auto start = std::chrono::steady_clock::now();
+            FILE* out = popen(command.c_str(), "r");
+            ASSERT_NE(out, nullptr);
+            std::string text;
+            char buf[256];
+            while (fgets(buf, sizeof buf, out)) text += buf;
+            const int status = pclose(out);
+            const auto took = std::chrono::steady_clock::now() - start;
+            EXPECT_TRUE(WIFEXITED(status));
+            EXPECT_NE(WEXITSTATUS(status), 0);
+            EXPECT_NE(text.find("cannot open its window"), std::string::npos) << text;
+            EXPECT_NE(text.find(c.expected), std::string::npos) << text;
+            EXPECT_LT(took, 1s) << text;
+        }
+    }
+}
+
+}  // namespace

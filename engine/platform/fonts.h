@@ -1,4 +1,6 @@
-// How a face, a size and the two magnifications make a drawn glyph.
+// The course's fonts (found through fontconfig, loaded through FreeType only
+// when something is drawn to pixels) and how a face, a size and the two
+// magnifications make a drawn glyph.
 //
 // The Gothic face follows one model: at size s and magnification (h, v) one
 // em is s*h units across and s*v down; the em box's top (the ideographic em
@@ -13,10 +15,25 @@
 // on the Gothic baseline of the line and inside the advance the lesson code
 // gives them.
 #pragma once
+#include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "engine/platform/screen.h"
+#include "engine/platform/draw_types.h"
+
+// Cairo's handles, as cairo.h declares them (only the rasteriser and this
+// file's implementation need the rest of cairo).
+typedef struct _cairo cairo_t;
+typedef struct _cairo_font_face cairo_font_face_t;
+
+namespace plat {
+
+// Checks that every face the course uses is installed; on failure returns a
+// message that names the package to install. Looks nothing else up.
+std::optional<std::string> check_fonts();
+
+}  // namespace plat
 
 namespace plat::internal {
 
@@ -58,10 +75,42 @@ struct Layout {
 
 // Lays a text draw out. Gothic cells are exact; the serif and MT Extra faces
 // take their advances from the font (an estimate when `font_advances` is
-// false, for the quick extents of the display list).
+// false: no font is loaded then).
 Layout layout_text(const DrawOp& op, bool font_advances = false);
+
+// The cells a text takes: from its x across the advances (estimated for the
+// serif and MT Extra faces, as in layout_text without the font), and down
+// the em box that sits on the face's baseline as the Gothic em sits on the
+// text's y. What a box must cover to hide the text; computed from the bytes
+// alone, without converting or loading anything.
+Rect text_cells(const DrawOp& op);
 
 // The character as drawn, in UTF-8.
 std::string glyph_utf8(Face face, const Str& sj_char);
+// Its first code point.
+unsigned first_codepoint(const std::string& utf8);
+
+// A loaded face: FreeType's and cairo's handles.
+struct LoadedFont {
+    void* ft = nullptr;  // FT_Face
+    cairo_font_face_t* cairo = nullptr;
+    bool synthetic_bold = false;  // cairo emboldens it
+};
+// Whoever lays out or draws glyphs holds this lock (FreeType faces are not
+// shared between threads).
+std::recursive_mutex& fonts_mutex();
+// Loads (once) the face for a font state; nullptr when no file serves.
+LoadedFont* load_font(Face face, bool bold, bool italic);
+// The glyph index of a code point in a loaded face (0 when it lacks it).
+unsigned glyph_index(const LoadedFont& font, unsigned codepoint);
+
+// Adds to `cr`'s path the outline of glyph `gi` made bold: every edge moved
+// out by half of `thickening` (page units), as a stroke of that width round
+// the outline would, so that filling it paints the glyph and the stroke at
+// once. The em is `em_x` across and `em_y` down, the origin at (x, y);
+// `slant` shears it as the Gothic italic. The grown outlines are kept, so a
+// bold glyph costs one fill.
+void append_bold_glyph(cairo_t* cr, const LoadedFont& font, unsigned gi, double em_x, double em_y, bool slant,
+                       double thickening, double x, double y);
 
 }  // namespace plat::internal

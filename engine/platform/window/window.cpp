@@ -2,17 +2,26 @@
 // logical page scaled uniformly to fit, surrounded by the page colour. The
 // page is rasterised from the display list at the window's real pixel size,
 // so it stays sharp at any size, and again whenever the list has changed or
-// the window was resized or uncovered.
+// the window was resized or uncovered. Cairo paints straight into the
+// window's own framebuffer surface: no GPU renderer and no OpenGL stack,
+// which on a machine without a GPU would cost a software OpenGL library
+// (around 100 MiB) and tens of milliseconds at start.
+#include "engine/platform/window/window.h"
+
 #include <SDL.h>
 #include <cairo.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
+#include <string>
+#include <vector>
 
 #include "engine/platform/internal.h"
 #include "engine/platform/raster.h"
+#include "engine/platform/window/keys.h"
 
 namespace plat::internal {
 namespace {
@@ -22,73 +31,67 @@ namespace {
 // program waiting for a key uses no measurable CPU.
 constexpr Uint32 kWaitMs = 100;
 
-[[noreturn]] void fail_start(const std::string& message) {
+// Says why the program cannot start, on standard error and, when a display
+// can show one, in a message box; then ends the program.
+[[noreturn]] void fail_start(const std::string& message, bool message_box = true) {
     std::fprintf(stderr, "%s\n", message.c_str());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Morvane / Talisse", message.c_str(), nullptr);
+    std::fflush(stderr);
+    if (message_box) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Morvane / Talisse", message.c_str(), nullptr);
     std::exit(1);
 }
 
-}  // namespace
-
-Str key_for_press(int sym, std::string& skip_text) {
-    switch (sym) {
-        case SDLK_RETURN:
-        case SDLK_RETURN2:
-        case SDLK_KP_ENTER:
-            return "\r";
-        case SDLK_BACKSPACE:
-            return "\b";
-        case SDLK_DELETE:
-            return "\x0c";
-        case SDLK_ESCAPE:
-            return "\x1b";
-        case SDLK_TAB:
-            return "\t";
-        case SDLK_LCTRL: case SDLK_RCTRL: case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LALT:
-        case SDLK_RALT: case SDLK_LGUI: case SDLK_RGUI: case SDLK_MODE: case SDLK_CAPSLOCK:
-        case SDLK_NUMLOCKCLEAR: case SDLK_SCROLLLOCK:
-            return {};  // a modifier alone is no key
-        default:
-            break;
-    }
-    // The keypad gives its characters whatever Num Lock says; the text
-    // event that may follow is then not counted twice.
-    static constexpr struct {
-        SDL_Keycode sym;
-        char c;
-    } kKeypad[] = {{SDLK_KP_0, '0'}, {SDLK_KP_1, '1'}, {SDLK_KP_2, '2'}, {SDLK_KP_3, '3'},
-                   {SDLK_KP_4, '4'}, {SDLK_KP_5, '5'}, {SDLK_KP_6, '6'}, {SDLK_KP_7, '7'},
-                   {SDLK_KP_8, '8'}, {SDLK_KP_9, '9'}, {SDLK_KP_PERIOD, '.'}, {SDLK_KP_DIVIDE, '/'},
-                   {SDLK_KP_MULTIPLY, '*'}, {SDLK_KP_MINUS, '-'}, {SDLK_KP_PLUS, '+'}};
-    for (const auto& kp : kKeypad)
-        if (sym == kp.sym) {
-            skip_text = std::string(1, kp.c);
-            return Str(1, kp.c);
-        }
-    // A key that types a character (on any keyboard layout, "ö" and "¥"
-    // too, and with AltGr or Alt held) comes as its text event; counting the
-    // key press as well would make one press two keys. A combination that
-    // types nothing (Ctrl with a letter) is no key.
-    const bool types = sym >= 32 && sym != SDLK_DELETE && (sym & SDLK_SCANCODE_MASK) == 0;
-    if (types) return {};
-    return "\x1c";  // any other key: ends a key pause, the input field ignores it
+std::string env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
 }
 
-namespace {
+// Chooses the video drivers that show a real window on the user's display:
+// X11 where DISPLAY names a server, Wayland where WAYLAND_DISPLAY names one.
+// Never an off-screen or dummy driver: a program without a window would run
+// on, unseen, until a signal ended it. Stops the program when there is none.
+void choose_video_driver() {
+    const std::string display = env("DISPLAY"), wayland = env("WAYLAND_DISPLAY");
+    std::string drivers;
+    if (!display.empty()) drivers = "x11";
+    if (!wayland.empty()) drivers += drivers.empty() ? "wayland" : ",wayland";
+    if (drivers.empty())
+        fail_start("The course cannot open its window: no display is set (the environment variable DISPLAY is "
+                   "empty or unset, and so is WAYLAND_DISPLAY). Start it from a desktop session.",
+                   false);
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
+    // The window surface is a software framebuffer (X11 shared memory), not
+    // a texture of a GPU renderer.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::string tried;
+        if (!display.empty()) tried = "the X server at DISPLAY=" + display;
+        if (!wayland.empty()) tried += (tried.empty() ? "" : ", nor ") + std::string("the Wayland server at WAYLAND_DISPLAY=") + wayland;
+        fail_start("The course cannot open its window: it could not connect to " + tried + " (" + SDL_GetError() + ").",
+                   false);
+    }
+    const char* chosen = SDL_GetCurrentVideoDriver();
+    if (!chosen || (std::strcmp(chosen, "x11") != 0 && std::strcmp(chosen, "wayland") != 0)) {
+        SDL_Quit();
+        fail_start(std::string("The course cannot open its window: no display driver (got ") +
+                       (chosen ? chosen : "none") + ").",
+                   false);
+    }
+}
+
 
 class Window final : public Backend {
 public:
     explicit Window(const std::string& title) {
         if (auto missing = check_fonts()) fail_start(*missing);
-        if (SDL_Init(SDL_INIT_VIDEO) != 0)
-            fail_start(std::string("The course cannot open its window: ") + SDL_GetError());
+        choose_video_driver();
         window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    static_cast<int>(kPageWidth), static_cast<int>(kPageHeight),
                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
         if (!window_) fail_start(std::string("The course cannot open its window: ") + SDL_GetError());
         SDL_StartTextInput();
+        // No blank page first: the page is shown when the program first
+        // waits for a key, which at start is the menu.
         pump(0);
-        present();
     }
     ~Window() override {
         if (window_) SDL_DestroyWindow(window_);
@@ -195,7 +198,16 @@ private:
         SDL_Surface* target = SDL_GetWindowSurface(window_);
         if (!target || target->w <= 0 || target->h <= 0) return;
         const int w = target->w, h = target->h;
-        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+        // The framebuffer is 32-bit XRGB on every X server with a 24-bit
+        // visual: cairo paints into it. Any other format gets the page
+        // painted aside and converted.
+        const bool direct = target->format->format == SDL_PIXELFORMAT_RGB888 ||
+                            target->format->format == SDL_PIXELFORMAT_ARGB8888;
+        if (direct && SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
+        cairo_surface_t* surface =
+            direct ? cairo_image_surface_create_for_data(static_cast<unsigned char*>(target->pixels),
+                                                         CAIRO_FORMAT_RGB24, w, h, target->pitch)
+                   : cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
         cairo_t* cr = cairo_create(surface);
         const unsigned bg = palette_rgb(15);
         cairo_set_source_rgb(cr, ((bg >> 16) & 0xFF) / 255.0, ((bg >> 8) & 0xFF) / 255.0, (bg & 0xFF) / 255.0);
@@ -206,10 +218,11 @@ private:
         render_page(cr);
         cairo_destroy(cr);
         cairo_surface_flush(surface);
-        SDL_Surface* page = SDL_CreateRGBSurfaceWithFormatFrom(
-            cairo_image_surface_get_data(surface), w, h, 32, cairo_image_surface_get_stride(surface),
-            SDL_PIXELFORMAT_RGB888);
-        if (page) {
+        if (direct) {
+            if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+        } else if (SDL_Surface* page = SDL_CreateRGBSurfaceWithFormatFrom(
+                       cairo_image_surface_get_data(surface), w, h, 32, cairo_image_surface_get_stride(surface),
+                       SDL_PIXELFORMAT_RGB888)) {
             SDL_BlitSurface(page, nullptr, target, nullptr);
             SDL_FreeSurface(page);
         }
@@ -228,8 +241,14 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Backend> make_window_backend(const std::string& title_utf8) {
-    return std::make_unique<Window>(title_utf8);
+}  // namespace plat::internal
+
+namespace plat {
+
+void use_window(const std::string& title_utf8) {
+    internal::reset_drawing_state();
+    internal::reset_runtime_state(std::nullopt, std::nullopt);
+    internal::set_backend(std::make_unique<internal::Window>(title_utf8));
 }
 
-}  // namespace plat::internal
+}  // namespace plat
