@@ -84,10 +84,15 @@ void draw_op(cairo_t* cr, const DrawOp& op) {
             // Boxes are drawn without antialiasing: a page erases a box by
             // drawing the same box in the background colour, and blended edge
             // pixels would leave a faint outline of the erased box behind.
+            // A box paints exactly its rectangle: its edge is the inner half
+            // of a pen centred on the sides, so that a clearing box never
+            // nicks what starts at its side, and a table's shared side stays
+            // one pen wide.
             cairo_save(cr);
             cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
             cairo_rectangle(cr, std::min(op.ax, op.bx), std::min(op.ay, op.by), std::fabs(op.bx - op.ax),
                             std::fabs(op.by - op.ay));
+            cairo_clip_preserve(cr);
             if (op.filled) {
                 set_rgb(cr, op.fill);
                 cairo_fill_preserve(cr);

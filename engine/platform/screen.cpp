@@ -92,7 +92,7 @@ void reset_drawing_state() {
 
 Rect extent_of(const DrawOp& op) {
     // Lines and circles are antialiased: a unit of slack round the pen.
-    // Boxes are not: they paint exactly their corners and half the pen.
+    // Boxes are not: they paint exactly their rectangle, edge and all.
     const float half = std::max(op.width, 1.0f) / 2;
     const float w = half + 1;
     switch (op.kind) {
@@ -103,8 +103,7 @@ Rect extent_of(const DrawOp& op) {
             // letters.
             return text_cells(op);
         case OpKind::Box:
-            return {std::min(op.ax, op.bx) - half, std::min(op.ay, op.by) - half, std::max(op.ax, op.bx) + half,
-                    std::max(op.ay, op.by) + half};
+            return {std::min(op.ax, op.bx), std::min(op.ay, op.by), std::max(op.ax, op.bx), std::max(op.ay, op.by)};
         case OpKind::Line:
             return {std::min(op.ax, op.bx) - w, std::min(op.ay, op.by) - w, std::max(op.ax, op.bx) + w,
                     std::max(op.ay, op.by) + w};

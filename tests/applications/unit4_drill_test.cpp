@@ -289,9 +289,9 @@ TEST(Unit4Drill, OnlyOneEndsItStraightAtTheMenu) {
 TEST(Unit4Drill, MovingTheEquationsLeavesNoPartOfTheRoute) {
     const Fixture f = any_pass(false);
     // 29 keys: the route is on the left, "家" reaching left of the column's 40;
-    // 30: the equations have moved there over a box from 40, whose wide edge
-    // covers the rest of it, and the solver waits. (Lower down, the fraction
-    // bar of ② reaches a little left of 40 on its own.)
+    // 30: the equations have moved there over a box from the page's edge, and
+    // the solver waits. (Lower down, the fraction bar of ② reaches a little
+    // left of 40 on its own.)
     ASSERT_TRUE(run_talisse(open_section(4) + presses(29), f.seed));
     EXPECT_TRUE(probe::ink_box(plat::rasterise(2, 0, 150, 40, 260), 0, 150, 40, 260).any);
     ASSERT_TRUE(run_talisse(open_section(4) + presses(30), f.seed));

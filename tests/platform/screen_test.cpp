@@ -169,10 +169,10 @@ TEST(Rendering, PngsAtAnyScaleWithHalfUnitsKept) {
     const plat::Image img = plat::rasterise(2);
     EXPECT_EQ(img.width, 2732);
     EXPECT_EQ(img.height, 1536);
-    // The box's left edge (width 1, centred on x 10.5) covers x 10 to 11.
+    // A box paints exactly its rectangle: from x 10.5, not half a pen left of it.
     const unsigned green = plat::palette_rgb(4);
-    EXPECT_EQ(img.at(20, 60), green);   // x 10 to 10.5
-    EXPECT_NE(img.at(19, 60), green);   // x 9.5 to 10
+    EXPECT_EQ(img.at(21, 60), green);   // x 10.5 to 11
+    EXPECT_NE(img.at(20, 60), green);   // x 10 to 10.5
     EXPECT_EQ(img.at(100, 300), 0xFFFFFFu);
     // Clipped silently: a box far past the page.
     box(1000, 700, 1760, 1800, 13, 13);

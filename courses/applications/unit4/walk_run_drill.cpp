@@ -135,7 +135,9 @@ void show_pass() {
     show_table();
     clear(kRight, 0, 2520, 1800);
     show_equations(kRight, true);
-    clear(kLeft, 0, kRight - kLeft, 1800);
+    // From the page's edge, not the column's: "家" reaches a little left of
+    // the column, and nothing else lies there now.
+    clear(0, 0, kRight, 1800);
     show_equations(kLeft, false);
     solve_and_answer();
 }
