@@ -1,10 +1,9 @@
 // A specimen page drawn with every drawing routine of the helpers, checked
 // from its pixels: route-diagram dots visible at width 5, arcs and sectors on
-// the side they belong to, labels clear of their arcs. Set
-// HELPERS_SPECIMEN_PNG to a file name to have the page written as PNG.
+// the side they belong to, labels clear of their arcs. With COURSE_PNG_DIR
+// set, the page is written there as helpers_specimen.png.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <tuple>
 
 #include "engine/platform/draw.h"
@@ -189,9 +188,7 @@ unsigned pixel(const plat::Image& img, float x, float y) {
 TEST_F(HelpersTest, SpecimenPage) {
     draw_specimen();
     const Specimen s = route_parts();
-    if (const char* png = std::getenv("HELPERS_SPECIMEN_PNG")) {
-        EXPECT_TRUE(plat::write_png(png, kScale)) << png;
-    }
+    probe::save_png("helpers_specimen", kScale);
     const plat::Image img = plat::rasterise(kScale);
     const unsigned white = plat::palette_rgb(15);
 
