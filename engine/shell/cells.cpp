@@ -3,7 +3,7 @@
 
 #include "engine/platform/draw.h"
 #include "engine/shell/shell.h"
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 #include "engine/text/text.h"
 
 namespace {

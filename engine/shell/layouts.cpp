@@ -1,7 +1,7 @@
 // The brace in front of a system and the column layouts of an elimination.
 #include "engine/platform/draw.h"
 #include "engine/shell/shell.h"
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 #include "engine/text/text.h"
 
 namespace {

@@ -5,7 +5,7 @@
 // inputs), so code that reads them afterwards sees what it would see after
 // the steps themselves.
 //
-//   the text line chain  engine/text/pieces.h (fixed, at, cont, line, blank,
+//   the text line chain  engine/text/chain.h (fixed, at, cont, line, blank,
 //                        measure, number_text)
 //   boxes, braces, cells, the unit cycle and the drill loop   here
 //   the hand-over to the solver   engine/solver/hand_over.h
@@ -16,7 +16,7 @@
 #include "engine/globals.h"
 #include "engine/platform/draw.h"
 #include "engine/shell/shell.h"
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 #include "engine/text/text.h"
 
 namespace page {

@@ -2,7 +2,7 @@
 
 #include "engine/shell/page.h"
 #include "engine/solver/solver.h"
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 
 namespace page {
 

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "engine/solver/working.h"
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 #include "engine/text/text.h"
 
 namespace {

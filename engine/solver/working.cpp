@@ -3,7 +3,7 @@
 #include "engine/solver/working.h"
 
 #include "engine/shell/shell.h"
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 #include "engine/text/text.h"
 
 namespace solver {

@@ -3,7 +3,7 @@
 #include "engine/shell/shell.h"
 #include "engine/solver/solver.h"
 #include "engine/solver/working.h"
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 #include "engine/text/text.h"
 
 using namespace solver;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 #include "engine/text/text.h"
 
 using page::number_text;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 #include "programs/talisse/talisse.h"
 #include "tests/common/course_harness.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 #include "tests/common/course_harness.h"
 #include "tests/common/page_probe.h"
 #include "tests/solver/headless_solver.h"

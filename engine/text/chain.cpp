@@ -1,4 +1,4 @@
-#include "engine/text/pieces.h"
+#include "engine/text/chain.h"
 
 #include "engine/platform/draw.h"
 #include "engine/platform/screen.h"
