@@ -79,15 +79,7 @@ void first_page() {
     G.B1 = 798;
     line(3, 50, SJ("①*2-②"));
     pause();
-    G.DSM1 = G.B1;
-    G.DSM2 = G.B2 + 50;
-    G.YY$ = "2x+2y=16";
-    G.T$ = "2x+3y=19";
-    G.LEM$ = "-";
-    G.Y = 50;
-    G.NO = 0;
-    G.YMOTO = 0;
-    SHOW_COLUMN_ELIMINATION();
+    column_working(G.B1, G.B2 + 50, "2x+2y=16", "2x+3y=19", "-");
     sign_row(3, G.B1, G.B2 - 25, "+-  -  -");
     pause();
     at(0, G.XJ2, G.B2 + 50, "   -y=-3");

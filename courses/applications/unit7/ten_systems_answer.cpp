@@ -14,21 +14,6 @@ void labelled(float x, float y, const Str& label, const Str& first, const Str& s
     labelled_system(3, label, x, y, first, second, 0);
 }
 
-// The rows of a column subtraction, `upper` over `lower`, with their top
-// row at (x, y); afterwards B2 is the lower row's line and XJ2 where the
-// rows' text starts.
-void column_subtraction(float x, float y, const Str& upper, const Str& lower) {
-    G.DSM1 = x;
-    G.DSM2 = y;
-    G.YY$ = upper;
-    G.T$ = lower;
-    G.LEM$ = SJ("-");
-    G.Y = 50;
-    G.NO = 0;
-    G.YMOTO = 0;
-    SHOW_COLUMN_ELIMINATION();
-}
-
 }  // namespace
 
 void MASTERY_TEN_SYSTEMS_ANSWER() {
@@ -77,7 +62,7 @@ void MASTERY_TEN_SYSTEMS_ANSWER() {
     answers::column(640, 640);
     labelled(602, 30, SJ("(6)"), SJ("10=5a+b…①"), SJ("1=2a+b…②"));
     line(3, 50, SJ("①-②"));
-    column_subtraction(G.B1, G.B2 + 50, SJ("10=5a+b"), SJ(" 1=2a+b"));
+    column_working(G.B1, G.B2 + 50, SJ("10=5a+b"), SJ(" 1=2a+b"));
     sign_row(3, G.B1, G.B2 - 25, SJ("+ - -  -"));
     at(0, G.XJ2, G.B2 + 50, SJ(" 9=3a"));
     at(0, G.XJ2, G.B2 + 50, SJ(" 3=a"));

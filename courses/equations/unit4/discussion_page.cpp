@@ -54,15 +54,7 @@ void UNIT4_DISCUSSION_PAGE() {
 
     // The addition comes whole, with its result: its own pause does not wait.
     resume_column(1);
-    G.YMOTO = 0;
-    G.YY$ = "   3y=12x-33";
-    G.T$ = "8x-3y=    25";
-    G.LEM$ = "+";
-    G.DSM1 = G.B1;
-    G.DSM2 = G.B2 + 50;
-    G.Y = 50;
-    G.NO = 0;
-    SHOW_COLUMN_ELIMINATION();
+    column_working(G.B1, G.B2 + 50, "   3y=12x-33", "8x-3y=    25", "+");
     line(0, 50, "  8x   =12x-8");
     PAUSE_FOR_KEY();
     line(0, 50, "8x-12x=-8");
