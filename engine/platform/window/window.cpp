@@ -219,13 +219,13 @@ private:
         SDL_Surface* target = SDL_GetWindowSurface(window_);
         if (!target || target->w <= 0 || target->h <= 0) return;
         const int w = target->w, h = target->h;
-        // The framebuffer is 32-bit XRGB on every X server with a 24-bit
-        // visual: cairo paints into it. Any other format gets the page
-        // painted aside and converted.
         if (target->pixels != populated_) {
             populate(target->pixels, static_cast<size_t>(target->pitch) * static_cast<size_t>(h));
             populated_ = target->pixels;
         }
+        // The framebuffer is 32-bit XRGB on every X server with a 24-bit
+        // visual: cairo paints into it. Any other format gets the page
+        // painted aside and converted.
         const bool direct = target->format->format == SDL_PIXELFORMAT_RGB888 ||
                             target->format->format == SDL_PIXELFORMAT_ARGB8888;
         if (direct && SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
