@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <mutex>
 #include <tuple>
 
 
@@ -39,8 +40,22 @@ Fonts& fonts() {
     return f;
 }
 
-// The file of a family in a style, or "" when it is not installed.
+std::string look_up_font_file(const char* family, bool bold, bool italic, bool exact);
+
+// The file of a family in a style, or "" when it is not installed. Each
+// answer is kept: the window's start-up check and the first drawing of the
+// page ask for the same files, and a fontconfig query costs a list of every
+// installed font.
 std::string find_font_file(const char* family, bool bold, bool italic, bool exact) {
+    static std::mutex mutex;
+    static std::map<std::tuple<std::string, bool, bool, bool>, std::string> found;
+    std::lock_guard lock(mutex);
+    const auto key = std::make_tuple(std::string(family), bold, italic, exact);
+    if (auto it = found.find(key); it != found.end()) return it->second;
+    return found[key] = look_up_font_file(family, bold, italic, exact);
+}
+
+std::string look_up_font_file(const char* family, bool bold, bool italic, bool exact) {
     static std::once_flag init;
     std::call_once(init, [] { FcInit(); });
     FcPattern* pat = FcPatternCreate();

@@ -10,8 +10,12 @@
 
 #include <SDL.h>
 #include <cairo.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -45,6 +49,22 @@ std::string env(const char* name) {
     return v ? v : "";
 }
 
+// SDL connects to the session's D-Bus at start (for input methods and to keep
+// the screensaver off). A session that has a bus names it in
+// DBUS_SESSION_BUS_ADDRESS or keeps it at $XDG_RUNTIME_DIR/bus, where D-Bus
+// looks by itself. With neither there is no bus to reach, and D-Bus would try
+// to start one: it runs dbus-launch, a fork of the whole program that costs
+// several milliseconds of every start and may leave a daemon behind. Only
+// then is the session bus marked as absent. Typed text still reaches the
+// window through the X input method, which needs no D-Bus.
+void skip_bus_autolaunch() {
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS")) return;
+    const std::string runtime = env("XDG_RUNTIME_DIR");
+    struct stat st {};
+    if (!runtime.empty() && stat((runtime + "/bus").c_str(), &st) == 0 && S_ISSOCK(st.st_mode)) return;
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+}
+
 // Chooses the video drivers that show a real window on the user's display:
 // X11 where DISPLAY names a server, Wayland where WAYLAND_DISPLAY names one.
 // Never an off-screen or dummy driver: a program without a window would run
@@ -59,6 +79,7 @@ void choose_video_driver() {
                    "empty or unset, and so is WAYLAND_DISPLAY). Start it from a desktop session.",
                    false);
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
+    skip_bus_autolaunch();
     // The window surface is a software framebuffer (X11 shared memory), not
     // a texture of a GPU renderer.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -198,6 +219,10 @@ private:
         SDL_Surface* target = SDL_GetWindowSurface(window_);
         if (!target || target->w <= 0 || target->h <= 0) return;
         const int w = target->w, h = target->h;
+        if (target->pixels != populated_) {
+            populate(target->pixels, static_cast<size_t>(target->pitch) * static_cast<size_t>(h));
+            populated_ = target->pixels;
+        }
         // The framebuffer is 32-bit XRGB on every X server with a 24-bit
         // visual: cairo paints into it. Any other format gets the page
         // painted aside and converted.
@@ -230,7 +255,25 @@ private:
         SDL_UpdateWindowSurface(window_);
     }
 
+    // Maps a new framebuffer's pages in one step before the first paint
+    // fills it: page by page, touching a maximised window's megabytes of
+    // fresh shared memory costs more than painting them (several
+    // milliseconds, most of all in a virtual machine). Harmless where the
+    // kernel does not know the request.
+    static void populate(void* pixels, size_t bytes) {
+#ifdef MADV_POPULATE_WRITE
+        const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+        const uintptr_t start = reinterpret_cast<uintptr_t>(pixels) & ~(page - 1);
+        const uintptr_t end = reinterpret_cast<uintptr_t>(pixels) + bytes;
+        madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
+#else
+        (void)pixels;
+        (void)bytes;
+#endif
+    }
+
     SDL_Window* window_ = nullptr;
+    const void* populated_ = nullptr;  // the framebuffer whose pages are mapped
     std::deque<Str> keys_;
     std::string skip_text_;
     bool closed_ = false;
