@@ -29,6 +29,19 @@ void y_and_answer() {
     line(5, 50, SJ("答 (x,y)=(2,-3)"));
 }
 
+// The rest of a column, each line after a key: two steps of its own, then
+// -4x=-8, x and y with the answer; both methods end alike.
+void finish_column(const Str& first, const Str& second) {
+    for (const Str& text : {first, second, Str("-4x=-8")}) {
+        line(0, 50, text);
+        PAUSE_FOR_KEY();
+    }
+    found_x();
+    PAUSE_FOR_KEY();
+    y_and_answer();
+    PAUSE_FOR_KEY();
+}
+
 }  // namespace
 
 void UNIT4_DISCUSSION_PAGE() {
@@ -55,28 +68,10 @@ void UNIT4_DISCUSSION_PAGE() {
     // The addition comes whole, with its result: its own pause does not wait.
     resume_column(1);
     column_working(G.B1, G.B2 + 50, "   3y=12x-33", "8x-3y=    25", "+");
-    line(0, 50, "  8x   =12x-8");
-    PAUSE_FOR_KEY();
-    line(0, 50, "8x-12x=-8");
-    PAUSE_FOR_KEY();
-    line(0, 50, "-4x=-8");
-    PAUSE_FOR_KEY();
-    found_x();
-    PAUSE_FOR_KEY();
-    y_and_answer();
-    PAUSE_FOR_KEY();
+    finish_column("  8x   =12x-8", "8x-12x=-8");
 
     resume_column(2);
-    line(0, 50, "8x-12x+33=25");
-    PAUSE_FOR_KEY();
-    line(0, 50, "8x-12x=25-33");
-    PAUSE_FOR_KEY();
-    line(0, 50, "-4x=-8");
-    PAUSE_FOR_KEY();
-    found_x();
-    PAUSE_FOR_KEY();
-    y_and_answer();
-    PAUSE_FOR_KEY();
+    finish_column("8x-12x+33=25", "8x-12x=25-33");
 
     G.B1 = 570;
     line(5, 50, SJ("★yを消去して解いている。"));
