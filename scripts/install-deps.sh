@@ -9,7 +9,7 @@ packages=(
   libcairo2-dev libfontconfig-dev libfreetype-dev libsdl2-dev libx11-dev
   libgtest-dev libbenchmark-dev libpng-dev zlib1g-dev
   # the course's faces: the Gothic face, the serif italic, the script ell
-  fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core
+  fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
   # the window tests run the program under a virtual X server
   xvfb xauth
 )

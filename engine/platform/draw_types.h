@@ -23,7 +23,7 @@ struct Font {
 };
 
 enum class OpKind {
-    Text,      // a: top-left; text, h, v, font, colour
+    Text,      // a: top-left; text, h, v, font, colour, and the advance if given
     Line,      // a to b; colour, width
     Box,       // corners a and b; colour (edge), fill, width
     Circle,    // centre a, radius r; start/end in turns; filled, fill
@@ -42,6 +42,9 @@ struct DrawOp {
     float width = 3;  // pen width in logical units
     Str text;         // CP932
     float h = 1, v = 1;
+    // Text: the advance its caller's pen moves by, from pen_x (0: none
+    // given); the glyph is centred in it across.
+    float pen_x = 0, advance = 0;
     Font font;
     std::vector<std::pair<float, float>> pts;  // (x, y), in drawing order
     bool operator==(const DrawOp&) const = default;

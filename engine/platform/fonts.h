@@ -2,18 +2,29 @@
 // when something is drawn to pixels) and how a face, a size and the two
 // magnifications make a drawn glyph.
 //
-// The Gothic face follows one model: at size s and magnification (h, v) one
-// em is s*h units across and s*v down; the em box's top (the ideographic em
-// top, 0.88 em above the baseline) is at the text's y, and every character
-// takes a fixed cell: half an em for a one-byte character, a whole em for a
-// two-byte one. So a full-width character at h 1, v 1 fills a 16-unit cell at
-// size 16, and the lesson texts' fixed advances hold for every size.
+// Every character of a text takes a fixed cell across: half an em for a
+// one-byte character, a whole em for a two-byte one, where the em is s*h
+// units across at size s and magnification (h, v). The cells are what a box
+// must cover to hide the text, and what the listing of a page's texts reads.
+//
+// What is drawn in them: a text magnified down (v > 1: every lesson text)
+// stands on a lesson line, which holds 44 of its s*v units (48 at size 16,
+// v 3). Its glyphs are drawn with an em of 25/32 of s*h by 25/32 of s*v, the
+// magnifications' proportions kept, on a baseline 0.703*s*v below the
+// text's y: the face's tallest glyphs (brackets, circled numbers, 0.86 em
+// above the baseline) then start a unit and a half below y and its deepest
+// descenders (0.23 em) end 42 below it, with kana, kanji, digits and
+// capitals above 38: the next line 50 lower and an erase box 40 below the
+// line's top leave them whole. An unmagnified text (the prompt cells, the error line)
+// fills its em as a font of its size does: the em box's top (0.88 em above
+// the baseline) at the text's y. A caller that knows the advance its pen
+// moves by gives it with the glyph, and the glyph is centred in it across;
+// otherwise it is centred in its cell.
 //
 // The serif italic letters and the script ell are drawn by the lesson code
 // with magnifications that would make them far too wide in that model. Each of
 // those faces has its own calibration instead, chosen so that their ink sits
-// on the Gothic baseline of the line and inside the advance the lesson code
-// gives them.
+// on the Gothic baseline of the line.
 #pragma once
 #include <mutex>
 #include <optional>
@@ -22,9 +33,8 @@
 
 #include "engine/platform/draw_types.h"
 
-// Cairo's handles, as cairo.h declares them (only the rasteriser and this
+// Cairo's font handle, as cairo.h declares it (only the rasteriser and this
 // file's implementation need the rest of cairo).
-typedef struct _cairo cairo_t;
 typedef struct _cairo_font_face cairo_font_face_t;
 
 namespace plat {
@@ -38,50 +48,56 @@ std::optional<std::string> check_fonts();
 namespace plat::internal {
 
 struct FaceCalibration {
-    float cx;        // em across = cx * size * h
-    float cy;        // em down = cy * size * v
+    float cx;        // em across = cx * size * h (times the drawn scale)
+    float cy;        // em down = cy * size * v (times the drawn scale)
     float baseline;  // baseline below the text's y, in units of size * v
-    float origin;    // first glyph's origin right of the text's x, in ems across
 };
 
-// Gothic ideographic em top above the baseline, as a fraction of the em.
-constexpr float kGothicEmTop = 1802.0f / 2048.0f;
+// Ideographic em top above the baseline, as a fraction of the em (the
+// Gothic face's and the one every CJK face shares).
+constexpr float kGothicEmTop = 0.88f;
+// No glyph of the course's faces reaches further below the baseline (the
+// Gothic "g" 0.23 em, the script ell's face 0.24), as a fraction of the em.
+constexpr float kDeepestDescender = 0.25f;
+// The drawn em of a glyph magnified down, as a part of the magnified em.
+constexpr float kLineScale = 25.0f / 32.0f;
 
-inline FaceCalibration calibration(Face face) {
+inline bool on_a_line(float v) { return v > 1; }
+// The drawn em as a part of the magnified em.
+inline float drawn_scale(float v) { return on_a_line(v) ? kLineScale : 1.0f; }
+
+inline FaceCalibration calibration(Face face, float v) {
     switch (face) {
         case Face::Serif:
-            return {0.6f, 1.0f, 1.09f, 0.0f};
+            return {0.6f, 1.0f, 0.98f};
         case Face::MTExtra:
-            return {0.7f, 1.0f, 0.823f, 0.05f};
+            return {0.7f, 1.0f, 0.703125f};
         case Face::Gothic:
         default:
-            return {1.0f, 1.0f, kGothicEmTop, 0.0f};
+            return {1.0f, 1.0f, on_a_line(v) ? 0.703125f : kGothicEmTop};
     }
 }
 
-// One character of a text as it is laid out: its cell across and its text.
+// One character of a text as it is laid out.
 struct LaidGlyph {
-    std::string utf8;  // what is drawn (the script ell for "l" in MT Extra)
-    float x = 0;       // origin (pen position) of the glyph
-    float advance = 0;
+    std::string utf8;   // what is drawn (the script ell for "l" in MT Extra)
+    float x = 0;        // start of its cell
+    float advance = 0;  // its cell across
+    float centre = 0;   // the middle of its caller's advance, or of its cell
 };
 struct Layout {
     std::vector<LaidGlyph> glyphs;
-    float em_x = 0, em_y = 0;  // the em in page units
+    float em_x = 0, em_y = 0;  // the drawn em in page units
     float baseline = 0;        // page y of the baseline
-    float width = 0;           // from the text's x to the end of the last advance
-    float top = 0, bottom = 0;  // generous vertical extent of the ink
+    float width = 0;           // from the text's x to the end of the last cell
 };
 
-// Lays a text draw out. Gothic cells are exact; the serif and MT Extra faces
-// take their advances from the font (an estimate when `font_advances` is
-// false: no font is loaded then).
-Layout layout_text(const DrawOp& op, bool font_advances = false);
+// Lays a text draw out (from the bytes alone; no font is loaded).
+Layout layout_text(const DrawOp& op);
 
-// The cells a text takes: from its x across the advances (estimated for the
-// serif and MT Extra faces, as in layout_text without the font), and down
-// the em box that sits on the face's baseline as the Gothic em sits on the
-// text's y. What a box must cover to hide the text; computed from the bytes
+// The cells a text takes: across from its x over its cells, and down the
+// band its face's ink can reach on its line (for an unmagnified text, its
+// em box). What a box must cover to hide the text; computed from the bytes
 // alone, without converting or loading anything.
 Rect text_cells(const DrawOp& op);
 
@@ -94,7 +110,6 @@ unsigned first_codepoint(const std::string& utf8);
 struct LoadedFont {
     void* ft = nullptr;  // FT_Face
     cairo_font_face_t* cairo = nullptr;
-    bool synthetic_bold = false;  // cairo emboldens it
 };
 // Whoever lays out or draws glyphs holds this lock (FreeType faces are not
 // shared between threads).
@@ -103,14 +118,7 @@ std::recursive_mutex& fonts_mutex();
 LoadedFont* load_font(Face face, bool bold, bool italic);
 // The glyph index of a code point in a loaded face (0 when it lacks it).
 unsigned glyph_index(const LoadedFont& font, unsigned codepoint);
-
-// Adds to `cr`'s path the outline of glyph `gi` made bold: every edge moved
-// out by half of `thickening` (page units), as a stroke of that width round
-// the outline would, so that filling it paints the glyph and the stroke at
-// once. The em is `em_x` across and `em_y` down, the origin at (x, y);
-// `slant` shears it as the Gothic italic. The grown outlines are kept, so a
-// bold glyph costs one fill.
-void append_bold_glyph(cairo_t* cr, const LoadedFont& font, unsigned gi, double em_x, double em_y, bool slant,
-                       double thickening, double x, double y);
+// A glyph's own advance in ems.
+float glyph_advance(const LoadedFont& font, unsigned glyph);
 
 }  // namespace plat::internal

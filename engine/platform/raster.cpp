@@ -24,7 +24,7 @@ void set_rgb(cairo_t* cr, int colour) {
 }
 
 void draw_text(cairo_t* cr, const DrawOp& op) {
-    const Layout l = layout_text(op, true);
+    const Layout l = layout_text(op);
     if (l.glyphs.empty() || l.em_x <= 0 || l.em_y <= 0) return;
     set_rgb(cr, op.colour);
     cairo_font_options_t* opts = cairo_font_options_create();
@@ -50,16 +50,10 @@ void draw_text(cairo_t* cr, const DrawOp& op) {
         const bool slant = op.font.italic && face == Face::Gothic;
         cairo_matrix_init(&m, l.em_x, 0, slant ? -0.2 * l.em_y : 0, l.em_y, 0, 0);
         cairo_set_font_matrix(cr, &m);
-        cairo_glyph_t glyph{gi, g.x, l.baseline};
-        if (op.font.bold && face == Face::Gothic) {
-            // The Gothic face has one weight: bold thickens the outline by
-            // about a unit at the usual size, so a glyph keeps to its cell.
-            append_bold_glyph(cr, *lf, gi, l.em_x, l.em_y, slant, std::max(0.6, std::min(l.em_x, l.em_y) / 40.0), g.x,
-                              l.baseline);
-            cairo_fill(cr);
-        } else {
-            cairo_show_glyphs(cr, &glyph, 1);
-        }
+        // The glyph's own advance centred where the layout wants it.
+        const double origin = g.centre - glyph_advance(*lf, gi) * l.em_x / 2;
+        cairo_glyph_t glyph{gi, origin, l.baseline};
+        cairo_show_glyphs(cr, &glyph, 1);
     }
 }
 

@@ -265,8 +265,12 @@ std::vector<VisibleText> visible_glyph_texts() {
                 flush();
                 const bool normal = length == 19;
                 const float top = op.ay - (normal ? 20 : 14);
-                cur = Group{{top, x0 - (normal ? 4 : 6), op.colour, "-"}, x1 + (normal ? 4 : 6),
-                            top + (normal ? 42.24f : 28.16f), normal ? 48.0f : 32.0f};
+                // The line's glyphs are size 16, 3 down (2 in a fraction).
+                DrawOp line_text;
+                line_text.ay = top;
+                line_text.v = normal ? 3 : 2;
+                const internal::Layout l = internal::layout_text(line_text);
+                cur = Group{{top, x0 - (normal ? 4 : 6), op.colour, "-"}, x1 + (normal ? 4 : 6), l.baseline, l.em_y};
             } else if (stroke && cur && op.colour == cur->text.colour && !cur->text.utf8.empty() &&
                        cur->text.utf8.back() == '-' && x0 <= cur->end && x0 >= cur->end - 24) {
                 cur->text.utf8.back() = '+';
@@ -284,7 +288,7 @@ std::vector<VisibleText> visible_glyph_texts() {
         std::string utf8;
         for (const auto& g : l.glyphs) utf8 += g.utf8;
         const auto [pen_x, pen_y] = pen_of(op);
-        const float start = l.glyphs.front().x - internal::calibration(op.font.face).origin * l.em_x;
+        const float start = l.glyphs.front().x;
         bool joined = false;
         if (cur && cur->text.colour == op.colour && std::fabs(l.baseline - cur->baseline) <= 16) {
             const float gap = start - cur->end;
@@ -330,8 +334,9 @@ std::string format_visible(const std::vector<VisibleText>& texts) {
 using plat::DrawOp;
 using plat::OpKind;
 
-void $PsSYMBOL40(float, float, float x, float y, const Str& text, float h, float v, float colour, float, float,
-                 float) {
+namespace plat {
+
+void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance) {
     DrawOp op;
     op.kind = OpKind::Text;
     op.ax = x;
@@ -339,10 +344,21 @@ void $PsSYMBOL40(float, float, float x, float y, const Str& text, float h, float
     op.text = text;
     op.h = h;
     op.v = v;
-    op.colour = plat::colour_index(colour);
-    op.font = plat::ds().font;
-    op.width = plat::ds().width;
-    plat::internal::record(std::move(op));
+    op.colour = colour_index(colour);
+    op.font = ds().font;
+    op.width = ds().width;
+    if (advance > 0) {
+        op.pen_x = pen_x;
+        op.advance = advance;
+    }
+    internal::record(std::move(op));
+}
+
+}  // namespace plat
+
+void $PsSYMBOL40(float, float, float x, float y, const Str& text, float h, float v, float colour, float, float,
+                 float) {
+    plat::draw_glyph(x, y, text, h, v, colour, 0, 0);
 }
 
 void $PsLINE(float, float, float x1, float y1, float rel, float x2, float y2, float, float colour, float mode,

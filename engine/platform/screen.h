@@ -19,6 +19,12 @@ namespace plat {
 // The display list since the last clear (tests read it).
 const std::vector<DrawOp>& display_list();
 void clear_display_list();
+// One character drawn as $PsSYMBOL40 draws it (top-left at (x, y), magnified
+// h across and v down, in the current font), for a caller whose pen then
+// moves by `advance` from `pen_x`: the glyph is centred in that advance
+// across.
+void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance);
+
 // Current drawing state.
 const Font& current_font();
 float current_draw_width();

@@ -102,8 +102,9 @@ void show_plain_text(float colour, float x, float y, const Str& text) {
     float pen = x;
     for (const Str& c : plat::sj_chars(text)) {
         const bool wide = c.size() == 2;
-        if (c != " ") $PsSYMBOL40(0, 0, pen, y, c, wide ? 2 : 3, 3, colour, 0, 0, 1);
-        pen += wide ? 34 : 27;
+        const float advance = wide ? 34 : 27;
+        if (c != " ") plat::draw_glyph(pen, y, c, wide ? 2 : 3, 3, colour, pen, advance);
+        pen += advance;
     }
     FE$SETFONTBOLD(0, 0);
     FE$SETDRAWWIDTH(0, width);

@@ -10,42 +10,28 @@ namespace {
 float small_glyph() {
     const Str& c = G.LT$;
     const float x = G.TA6, y = G.YT;
-    const auto draw = [&](float gx, float gy, float h, float v) {
-        $PsSYMBOL40(0, 0, gx, gy, c, h, v, $PnFInt(G.YMOTO), 0, 0, 1);
+    // The glyph at (gx, gy), centred in the advance the pen moves by.
+    const auto draw = [&](float advance, float gx, float gy, float h, float v) {
+        plat::draw_glyph(gx, gy, c, h, v, $PnFInt(G.YMOTO), x, advance);
+        return advance;
     };
     G.ZX5 = $PfLEN(c);
-    if (c == "." || c == ",") {
-        draw(x, y, 3, 2);
-        return 8;
-    }
-    if (c == "(") {
-        draw(x - 8, y, 3, 2);
-        return 12;
-    }
-    if (c == ")") {
-        draw(x, y, 3, 2);
-        return 8;
-    }
+    if (c == "." || c == ",") return draw(8, x, y, 3, 2);
+    if (c == "(") return draw(12, x - 8, y, 3, 2);
+    if (c == ")") return draw(8, x, y, 3, 2);
     if (c == " ") return 20;
-    if (G.ZX5 == 2) {
-        draw(x, y, 2, 2);
-        return 30;
-    }
+    if (G.ZX5 == 2) return draw(30, x, y, 2, 2);
     if (c == "a" || c == "x" || c == "c") {
         FE$SETFONTNAME(0, "Times New Roman");
         FE$SETFONTSIZE(0, 8);
         FE$SETFONTITALIC(0, -1);
-        draw(x + 4, y - 12, 7, 4);
+        draw(20, x + 4, y - 12, 7, 4);
         FE$SETFONTNAME(0, SJ("ゴシック"));
         FE$SETFONTITALIC(0, 0);
         return 20;
     }
-    if (c == "y") {
-        draw(x, y - 6, 3, 2);
-        return 20;
-    }
-    draw(x, y, 3, 2);
-    return 20;
+    if (c == "y") return draw(20, x, y - 6, 3, 2);
+    return draw(20, x, y, 3, 2);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // signs are drawn as lines, the root signs and "&" as polylines. The glyph
 // state (X1, TBSIYAKX, SIZE1, AY, AA1, RTASKAI1) lives in G and is never
 // reset here: a mark at the end of one text acts on the next one.
+#include "engine/platform/screen.h"
 #include "engine/text/polyline.h"
 #include "engine/text/text.h"
 
@@ -10,10 +11,13 @@ namespace {
 
 void gothic() { FE$SETFONTNAME(0, SJ("ゴシック")); }
 
-// One glyph at (x, y) in the font in force. An empty character (the one pass
-// of an empty fraction part) shows nothing, so nothing is drawn for it.
-void glyph(float x, float y, const Str& text, float h, float v) {
-    if (!text.empty()) $PsSYMBOL40(0, 0, x, y, text, h, v, G.YMOTO, 0, 0, 1);
+// One glyph at (x, y) in the font in force, for a pen at `pen` that then
+// moves by `advance` (returned): the glyph is centred in that advance. An
+// empty character (the one pass of an empty fraction part) shows nothing, so
+// nothing is drawn for it.
+float glyph(float pen, float advance, float x, float y, const Str& text, float h, float v) {
+    if (!text.empty()) plat::draw_glyph(x, y, text, h, v, G.YMOTO, pen, advance);
+    return advance;
 }
 
 // A line from (x, y) by (dx, dy) in the text colour.
@@ -36,64 +40,60 @@ float draw_by_rule(float x, float y) {
     const bool fraction = G.RTASKAI1 == 1;
     G.ZX5 = $PfLEN(c);
     if (c == ".") {
-        glyph(x - 3, y + 14, c, 3, 2);
-        return 8;
+        return glyph(x, 8, x - 3, y + 14, c, 3, 2);
     }
     if (c == "'" || c == SJ("°")) {
-        glyph(x, y, c, 3, 3);
-        return 12;
+        return glyph(x, 12, x, y, c, 3, 3);
     }
     if (c == "(" && G.AA1 == 1) {
-        glyph(x - 4, y - 6, c, 3, 4);
-        return 27;
+        return glyph(x, 27, x - 4, y - 6, c, 3, 4);
     }
     if (c == ")" && G.AA1 == 1) {
-        glyph(x + 6, y - 6, c, 3, 4);
         G.AA1 = 0;
-        return 27;
+        return glyph(x, 27, x + 6, y - 6, c, 3, 4);
     }
     if (c == "=") {
         FE$SETFONTSIZE(0, 14);
         FE$SETFONTBOLD(0, -1);
-        glyph(x + 4, y, c, 3, 3);
+        glyph(x, 32, x + 4, y, c, 3, 3);
         FE$SETFONTSIZE(0, 16);
         return 32;
     }
     if (G.TBSIYAKX == 1) {
         FE$SETFONTSIZE(0, 8);
-        glyph(x, y - 10, c, 6, 3);
+        glyph(x, 24, x, y - 10, c, 6, 3);
         FE$SETFONTSIZE(0, 16);
         G.TBSIYAKX = 0;
         return 24;
     }
     if (G.X1 == 1 && fraction) {
         FE$SETFONTSIZE(0, 8);
-        glyph(x, y - 4, c, 6, 3);
+        glyph(x, 24, x, y - 4, c, 6, 3);
         FE$SETFONTSIZE(0, 16);
         G.X1 = 0;
         return 24;
     }
     if (G.X1 == 1) {
-        glyph(x, y, c, 3, 2);
         G.X1 = 0;
-        return 24;
+        return glyph(x, 24, x, y, c, 3, 2);
     }
     if (c == "a" || c == "x" || c == "c") {
         FE$SETFONTNAME(0, "Times New Roman");
         FE$SETFONTSIZE(0, 8);
         FE$SETFONTITALIC(0, -1);
-        if (fraction) glyph(x + 4, y - 16, c, 12, 5);
-        else glyph(x + 4, y - 22, c, 10, 7);
+        const float advance = fraction ? 32 : 27;
+        if (fraction) glyph(x, advance, x + 4, y - 16, c, 12, 5);
+        else glyph(x, advance, x + 4, y - 22, c, 10, 7);
         gothic();
         FE$SETFONTSIZE(0, 16);
         FE$SETFONTITALIC(0, 0);
-        return fraction ? 32 : 27;
+        return advance;
     }
     if (c == "l") {
         FE$SETFONTNAME(0, "MT Extra");
         FE$SETFONTSIZE(0, 16);
         FE$SETFONTBOLD(0, -1);
-        glyph(x, y, c, 6, 3);
+        glyph(x, 32, x, y, c, 6, 3);
         gothic();
         FE$SETFONTSIZE(0, 16);
         FE$SETFONTBOLD(0, 0);
@@ -126,26 +126,22 @@ float draw_by_rule(float x, float y) {
         return 27;
     }
     if ((c == SJ("×") || c == SJ("÷") || c == SJ("±")) && !fraction) {
-        glyph(x - 4, y, c, 2, 3);
-        return 27;
+        return glyph(x, 27, x - 4, y, c, 2, 3);
     }
     if (c == " ") return 27;
     if (G.ZX5 == 2 && fraction) {
         FE$SETFONTSIZE(0, 11);
-        glyph(x, y, c, 3, 3);
+        glyph(x, 38, x, y, c, 3, 3);
         FE$SETFONTSIZE(0, 16);
         return 38;
     }
     if (G.ZX5 == 2) {
-        glyph(x, y, c, 2, 3);
-        return 34;
+        return glyph(x, 34, x, y, c, 2, 3);
     }
     if (fraction) {
-        glyph(x, y, c, 4, 2);
-        return 32;
+        return glyph(x, 32, x, y, c, 4, 2);
     }
-    glyph(x, y, c, 3, 3);
-    return 27;
+    return glyph(x, 27, x, y, c, 3, 3);
 }
 
 // The over-line of an open root, redrawn from its start to the glyph's end.

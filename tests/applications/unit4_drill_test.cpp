@@ -288,13 +288,19 @@ TEST(Unit4Drill, OnlyOneEndsItStraightAtTheMenu) {
 
 TEST(Unit4Drill, MovingTheEquationsLeavesNoPartOfTheRoute) {
     const Fixture f = any_pass(false);
-    // 29 keys: the route is on the left, "家" reaching left of the column's 40;
-    // 30: the equations have moved there over a box from the page's edge, and
-    // the solver waits. (Lower down, the fraction bar of ② reaches a little
-    // left of 40 on its own.)
+    // 29 keys: the route is on the left, "家" drawn from 36, left of the
+    // column's 40; 30: the equations have moved there over a box from the
+    // page's edge, and the solver waits. (Lower down, the fraction bar of ②
+    // reaches a little left of 40 on its own.)
+    const auto drawn_left_of_column = [] {
+        int n = 0;
+        for (const plat::DrawOp& op : ops(plat::OpKind::Text)) n += op.ax < 40 && op.ay >= 150 && op.ay < 260;
+        return n;
+    };
     ASSERT_TRUE(run_talisse(open_section(4) + presses(29), f.seed));
-    EXPECT_TRUE(probe::ink_box(plat::rasterise(2, 0, 150, 40, 260), 0, 150, 40, 260).any);
+    EXPECT_EQ(drawn_left_of_column(), 1);
     ASSERT_TRUE(run_talisse(open_section(4) + presses(30), f.seed));
+    EXPECT_EQ(drawn_left_of_column(), 0);
     for (float scale : {1.0f, 1.37f, 2.0f}) {
         SCOPED_TRACE(scale);
         EXPECT_FALSE(probe::ink_box(plat::rasterise(scale, 0, 150, 40, 260), 0, 150, 40, 260).any);

@@ -177,6 +177,36 @@ TEST(Unit4RoutePages, TheSolverWorksInTheClearedLeftPartAndTheVerdictFollows) {
     }
 }
 
+// Text in the table's 50-high rows ("道のり(km)") and over the fraction bars
+// of its 60-high time cells keeps clear of the cells' borders.
+TEST(Unit4RoutePages, TableTextKeepsClearOfTheCellBorders) {
+    for (const RoutePage& p : kPages) {
+        SCOPED_TRACE(p.name);
+        ASSERT_TRUE(run_talisse(open_section(p.section) + presses(p.title_pauses + 26)));
+        EXPECT_EQ(probe::text_touching_borders(4, 30, 395, 660, 630), 0);
+    }
+}
+
+// The page's last lines stand at y 600 and the input field's erase box
+// starts at 640 (its label and entry 8 lower): a wrong number or a BackSpace
+// at the section menu leaves them whole.
+TEST(Unit4RoutePages, TheMenuFieldsEraseBoxLeavesTheLastLinesWhole) {
+    for (const RoutePage& p : kPages) {
+        SCOPED_TRACE(p.name);
+        ASSERT_TRUE(run_talisse(open_section(p.section) + presses(p.keys)));
+        // Nothing of them where the box paints above the field's label and
+        // entry (from 1008 across, down to 648).
+        EXPECT_FALSE(probe::ink_box(plat::rasterise(2, 1000, 630, 1260, 648), 1008, 640, 1248, 648).any);
+        const plat::Image before = plat::rasterise(2, 0, 590, 1366, 648);
+        for (const char* keys : {"9\r", "3\b", "\b"}) {
+            SCOPED_TRACE(keys);
+            ASSERT_TRUE(run_talisse(open_section(p.section) + presses(p.keys) + keys));
+            EXPECT_TRUE(at_section_menu());
+            EXPECT_EQ(plat::rasterise(2, 0, 590, 1366, 648).pixels, before.pixels);
+        }
+    }
+}
+
 TEST(Unit4RoutePages, TheDiscussionRejectsItsSolutionInTwoSteps) {
     ASSERT_TRUE(run_talisse(open_section(2) + presses(35)));
     Layout page;

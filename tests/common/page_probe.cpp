@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,31 @@ void save_png(const std::string& name, float scale, float x0, float y0, float x1
     if (dir == nullptr || *dir == '\0') return;
     const std::string path = std::string(dir) + "/" + name + ".png";
     if (!plat::write_png(path, scale, x0, y0, x1, y1)) ADD_FAILURE() << "could not write " << path;
+}
+
+long text_touching_borders(float scale, float x0, float y0, float x1, float y1) {
+    const plat::Image img = plat::rasterise(scale, x0, y0, x1, y1);
+    enum Kind { Fill, Border, Text };
+    std::vector<Kind> kinds(img.pixels.size(), Fill);
+    for (size_t i = 0; i < img.pixels.size(); ++i) {
+        const unsigned c = img.pixels[i];
+        bool fill = false;
+        for (int f : {11, 13, 14, 15}) fill = fill || distance(c, plat::palette_rgb(f)) <= 40;
+        if (fill) continue;
+        const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+        kinds[i] = std::min(r, b) - g >= 24 ? Border : Text;
+    }
+    const auto at = [&](int x, int y) { return kinds[static_cast<size_t>(y) * static_cast<size_t>(img.width) + x]; };
+    long touching = 0;
+    for (int y = 1; y + 1 < img.height; ++y)
+        for (int x = 1; x + 1 < img.width; ++x) {
+            if (at(x, y) != Text) continue;
+            bool near = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) near = near || at(x + dx, y + dy) == Border;
+            touching += near;
+        }
+    return touching;
 }
 
 double contrast_ratio(unsigned a, unsigned b) {

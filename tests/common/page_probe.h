@@ -26,6 +26,12 @@ long count_colour(const plat::Image& img, unsigned rgb, float x0 = 0, float y0 =
 void save_png(const std::string& name, float scale = 2, float x0 = 0, float y0 = 0, float x1 = plat::kPageWidth,
               float y1 = plat::kPageHeight);
 
+// Pixels of dark text ink next to a pixel of a table's border (its deep
+// purple, colour 3, and that hue's blends) inside the page rectangle,
+// rasterised at `scale`; the cells' fills (colours 11, 13, 14, 15) are
+// neither. 0 when no text touches a border there.
+long text_touching_borders(float scale, float x0, float y0, float x1, float y1);
+
 // WCAG contrast ratio of two 0xRRGGBB colours.
 double contrast_ratio(unsigned a, unsigned b);
 

@@ -318,7 +318,7 @@ TEST(StartUp, MissingFontStopsWithThePackageToInstall) {
     const int status = pclose(out);
     std::filesystem::remove_all(dir);
     EXPECT_NE(WEXITSTATUS(status), 0);
-    EXPECT_NE(text.find("fonts-ipafont-gothic"), std::string::npos) << text;
+    EXPECT_NE(text.find("fonts-noto-cjk"), std::string::npos) << text;
     EXPECT_NE(text.find("fonts-liberation2"), std::string::npos) << text;
     EXPECT_NE(text.find("fonts-dejavu-core"), std::string::npos) << text;
 }

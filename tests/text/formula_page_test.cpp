@@ -99,9 +99,20 @@ struct Specimen {
     std::function<Rect(float x, float y)> draw;
 };
 
+// Characters whose ink may reach below a lesson line's 40: descenders and
+// brackets.
+bool descends(const std::string& utf8) {
+    for (const char* c : {"y", "g", "j", "p", "q", "Q", "(", ")", ",", "（", "）"})
+        if (utf8 == c) return true;
+    return false;
+}
+
 // A glyph of the formula text. The cell runs from the pen to the pen after
-// it; down, it is the line (normal) or the fraction part's band, which keeps
-// clear of the bar and of the over-lines; raised glyphs reach a little higher.
+// it; down, it is the lesson line (normal: from a unit below the line top to
+// 40 below it, 43 for descenders, which the next line 50 further down and an
+// erase box 40 below the line's top leave free) or the fraction part's band,
+// which keeps clear of the bar and of the over-lines; raised glyphs reach
+// higher.
 Specimen formula(const char* utf8, bool fraction, float x1 = 0, float small = 0) {
     std::string name = std::string(fraction ? "fraction " : "") + (x1 ? "exponent " : "") +
                        (small ? "small raised " : "") + utf8;
@@ -115,7 +126,8 @@ Specimen formula(const char* utf8, bool fraction, float x1 = 0, float small = 0)
                 DRAW_TOKENS();
                 G.RTASKAI1 = 0;
                 const float raised = small ? 10 : fraction && x1 ? 4 : 0;
-                return fraction ? Rect{x, y - 1 - raised, G.DSM1, y + 32} : Rect{x, y - 2 - raised, G.DSM1, y + 48};
+                if (fraction) return Rect{x, y - 1 - raised, G.DSM1, y + 32};
+                return Rect{x, y + 1 - raised, G.DSM1, y + (descends(utf8) ? 43.0f : 40.0f)};
             }};
 }
 
@@ -137,7 +149,8 @@ Specimen prompt_cell(const char* utf8) {
 std::vector<Specimen> glyph_specimens() {
     std::vector<Specimen> s;
     for (const char* c : {"0", "3", "8", "x", "a", "c", "y", "b", "X", "A", "l", "=", ".", "'", "*", "/", "@", "(",
-                          ")", "-", "+", "解", "あ", "ア", "①", "②", "Ｐ", "…", "ｱ", "?"})
+                          ")", "-", "+", "解", "あ", "ア", "①", "②", "Ｐ", "…", "ｱ", "?", "g", "j", "Q", "m", "W",
+                          ",", "%", "道", "関", "（", "）", "、", "。", "ー", "⑨", "㍑"})
         s.push_back(formula(c, false));
     for (const char* c : {"2", "x", "-"}) s.push_back(formula(c, false, 1));
     for (const char* c : {"3", "a"}) s.push_back(formula(c, false, 0, 1));

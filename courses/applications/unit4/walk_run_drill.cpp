@@ -135,8 +135,8 @@ void show_pass() {
     show_table();
     clear(kRight, 0, 2520, 1800);
     show_equations(kRight, true);
-    // From the page's edge, not the column's: "家" reaches a little left of
-    // the column, and nothing else lies there now.
+    // From the page's edge, not the column's: "家" is drawn from a little
+    // left of the column, and nothing else lies there now.
     clear(0, 0, kRight, 1800);
     show_equations(kLeft, false);
     solve_and_answer();
