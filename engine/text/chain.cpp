@@ -36,16 +36,19 @@ void blank(float x, float y, const Str& blanks) { at(G.YMOTO, x, y, blanks); }
 
 namespace {
 
-// A changed sign over the subtracted row stands in the narrow band between
-// the row above (its digits end about 15 below the sign row's y) and the row
-// below (its digits start about 31 below it). Full-size signs overran that
-// band, so that a "-" over a "+" read as "±" and the others as underlines:
-// these are drawn small, each across where the full-size sign's centre is
-// and down in the middle of the band.
+// A changed sign over the subtracted row stands in the band between the row
+// above (its digits end 9 below the sign row's y) and the row below (its
+// digits start 31 below it). Full-size signs overran that band, so that a "-"
+// over a "+" read as "±": these are drawn small, each across where the
+// full-size sign's centre is. Down, they stand nearer the row whose signs
+// they change, as a teacher writes them over its terms: their gap to that
+// row's digits is half their gap to the digits above, so that they do not
+// read as underlines of the row above.
 constexpr float kSignStroke = 3;
-constexpr float kSignMiddle = 23;    // below the sign row's y
-constexpr float kMinusArm = 6.5f;    // half the length of "-"
-constexpr float kPlusArm = 4;        // half the width and height of "+"
+constexpr float kPlusMiddle = 22;   // below the sign row's y
+constexpr float kMinusMiddle = 23;  // the shorter "-" a little lower, for the same gaps
+constexpr float kMinusArm = 6.5f;   // half the length of "-"
+constexpr float kPlusArm = 4;       // half the width and height of "+"
 
 bool only_signs(const Str& text) {
     for (char c : text)
@@ -68,10 +71,10 @@ void sign_row(float colour, float x, float y, const Str& signs) {
     for (char c : signs) {
         // Across, where the full-size sign's centre is.
         const float cx = pen + 13.5f;
-        const float cy = y + kSignMiddle;
         if (c == '-') {
-            draw::line(cx - kMinusArm, cy, cx + kMinusArm, cy, colour);
+            draw::line(cx - kMinusArm, y + kMinusMiddle, cx + kMinusArm, y + kMinusMiddle, colour);
         } else if (c == '+') {
+            const float cy = y + kPlusMiddle;
             draw::line(cx - kPlusArm, cy, cx + kPlusArm, cy, colour);
             draw::line(cx, cy - kPlusArm, cx, cy + kPlusArm, colour);
         }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/applications/support.h"
+#include "tests/common/sign_rows.h"
 
 using namespace apps_test;
 
@@ -90,6 +91,7 @@ TEST(TalisseUnit1, SolutionPageOneBuildsTheSystemAndEliminatesByHand) {
     page.at(798, 480, 3, "y=3 を①に代入して");
     page.at(798, 530, 0, "x+3=8").at(798, 580, 0, "x=8-3=5").at(798, 630, 3, "(x,y)=(5,3)");
     expect_page(page);
+    EXPECT_EQ(probe::expect_sign_rows_placed(), 1u);
 
     // The enlarged "=" between the boxes: one glyph four times as large, in
     // colour 3, in the plain face the texts before it left selected; the

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/applications/answers_support.h"
+#include "tests/common/sign_rows.h"
 
 using namespace answers_test;
 
@@ -35,7 +36,18 @@ TEST(Unit7Pages, TenSystemsThirdPageSubstitutesAndSubtractsByHand) {
     expect_page(page);
     EXPECT_EQ(braces_at(five - 40, 90), 1);
     EXPECT_EQ(braces_at(six - 40, 30), 1);
+    EXPECT_EQ(probe::expect_sign_rows_placed(), 1u);
     save_page("unit7-1-3");
+}
+
+// The solver's changed signs in Talisse: each elimination of the set's first
+// pages, by the solver.
+TEST(Unit7Pages, TheSolversSignRowsStandNearerTheSubtractedRow) {
+    for (int presses : {7, 12}) {
+        SCOPED_TRACE(presses);
+        ASSERT_TRUE(show(kMastery, 1, presses));
+        EXPECT_EQ(probe::expect_sign_rows_placed(), 4u);
+    }
 }
 
 TEST(Unit7Pages, TenSystemsLaterPagesHaveNoTitleAndTheirOwnLineSteps) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/equations/unit3_support.h"
+#include "tests/common/sign_rows.h"
 
 using namespace unit3_test;
 
@@ -86,6 +87,7 @@ TEST(Unit3Sections, FindExamplePage) {
     page.at(76, 530, 5, "答 (x,y)=(-2,3)");
     page.at(608, 160, 5, "何倍かして、");
     expect_page(page);
+    EXPECT_EQ(probe::expect_sign_rows_placed(), 1u);
     save_page("section1");
 }
 
@@ -101,6 +103,7 @@ TEST(Unit3Sections, HowToPageSignsStandOverTheSubtractedTerms) {
     page.at(76, 580, 0, " x=3").at(page.end_x() + 50, 580, 5, "答 (x,y)=(3,-2)");
     page.at(608, 160, 5, "何倍かして、x,yのどちらかの");
     expect_page(page);
+    EXPECT_EQ(probe::expect_sign_rows_placed(), 1u);
     save_page("section4");
 }
 

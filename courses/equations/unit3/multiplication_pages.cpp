@@ -23,7 +23,7 @@ void start_page(const Str& first, const Str& second) {
 // The multiplied equations subtracted in a column under the working.
 void subtraction(const Str& upper, const Str& lower) { column_working(G.B1, G.B2 + 50, upper, lower); }
 
-// The changed signs of the subtracted row, halfway between the rows.
+// The changed signs of the subtracted row, between it and the row above.
 void changed_signs(const Str& signs) { sign_row(3, G.B1, G.B2 - 25, signs); }
 
 void result_line(float colour, const Str& text) { at(colour, G.XJ2, G.B2 + 50, text); }
