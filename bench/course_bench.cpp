@@ -1,5 +1,6 @@
 // Speed of the course on the headless platform: start-up, a key step in a
-// section and in a drill however long it has run, and a page to PNG.
+// section and in a drill however long it has run, whole drill runs, and a
+// page to PNG.
 // Run with scripts/bench.sh (a Release build); not part of the tests. Runs
 // are timed by hand (the stretch that matters, not the keys that lead to
 // it), so each such benchmark gives its own number of runs.
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -16,6 +18,7 @@
 #include "engine/platform/screen.h"
 #include "engine/shell/shell.h"
 #include "programs/morvane/morvane.h"
+#include "programs/talisse/talisse.h"
 
 namespace {
 
@@ -27,10 +30,11 @@ std::string repeat(const std::string& keys, int n) {
     return out;
 }
 
-// Runs Morvane on `keys` until it wants one more, timing the stretch from
-// the moment the key `last` keys before the end is taken (the whole run when
-// `last` covers every key). Returns seconds.
-double timed_run(const std::string& keys, size_t last, size_t* list_size = nullptr) {
+// Runs a program (Morvane unless told) on `keys` until it wants one more,
+// timing the stretch from the moment the key `last` keys before the end is
+// taken (the whole run when `last` covers every key). Returns seconds.
+double timed_run(const std::string& keys, size_t last, size_t* list_size = nullptr,
+                 const CourseDef& course = morvane_course()) {
     std::optional<Clock::time_point> start;
     plat::HeadlessOptions options;
     options.keys = keys;
@@ -42,7 +46,7 @@ double timed_run(const std::string& keys, size_t last, size_t* list_size = nullp
     if (last > keys.size()) start = Clock::now();
     plat::use_headless(options);
     try {
-        run_course(morvane_course());
+        run_course(course);
     } catch (const plat::ScriptEnded&) {
     }
     const auto end = Clock::now();
@@ -79,6 +83,38 @@ void DrillKeyStep(benchmark::State& state) {
 BENCHMARK(DrillKeyStep)->Arg(10)->Iterations(30)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(DrillKeyStep)->Arg(100)->Iterations(10)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(DrillKeyStep)->Arg(1000)->Iterations(3)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// A whole run of a drill over range(1) problems (60 presses and "2\r"
+// each), the drill range(0) of the table: every drill of both programs.
+// The time grows as the number of problems, no faster: 3,000 problems take
+// about ten times as long as 300.
+struct Drill {
+    const char* name;
+    bool talisse;
+    int unit, section;
+};
+constexpr Drill kDrills[] = {
+    {"Morvane 1-4", false, 1, 4}, {"Morvane 2-3", false, 2, 3}, {"Morvane 2-5", false, 2, 5},
+    {"Morvane 2-7", false, 2, 7}, {"Morvane 3-2", false, 3, 2}, {"Morvane 3-5", false, 3, 5},
+    {"Morvane 4-3", false, 4, 3}, {"Morvane 4-5", false, 4, 5}, {"Talisse 2-1", true, 2, 1},
+    {"Talisse 3-1", true, 3, 1},  {"Talisse 4-4", true, 4, 4},
+};
+
+void DrillRun(benchmark::State& state) {
+    const Drill& d = kDrills[state.range(0)];
+    const std::string keys = std::to_string(d.unit) + "\r" + std::to_string(d.section) + "\r" +
+                             repeat(std::string(60, ' ') + "2\r", static_cast<int>(state.range(1)));
+    const CourseDef& course = d.talisse ? talisse_course() : morvane_course();
+    size_t entries = 0;
+    for (auto _ : state) state.SetIterationTime(timed_run(keys, keys.size() + 1, &entries, course));
+    state.counters["display_list"] = static_cast<double>(entries);
+    state.SetLabel(d.name);
+}
+BENCHMARK(DrillRun)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, std::size(kDrills) - 1, 1), {300, 3000}})
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Page to PNG: unit 1's worked example, a page of formulas and working, at
 // the window's usual scale and at twice it.

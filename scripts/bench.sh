@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks optimised (in build-bench) and runs them: start-up,
 # a key step in a section and in a drill after 10, 100 and 1,000 problems,
-# and a formula page to PNG. Arguments go to the benchmark program, e.g.
+# whole runs of every drill over 300 and 3,000 problems, and a formula page
+# to PNG. Arguments go to the benchmark program, e.g.
 #   scripts/bench.sh --benchmark_filter=Drill
 # JOBS=N limits the parallel build jobs.
 set -euo pipefail

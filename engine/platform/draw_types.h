@@ -47,6 +47,11 @@ struct DrawOp {
     float pen_x = 0, advance = 0;
     Font font;
     std::vector<std::pair<float, float>> pts;  // (x, y), in drawing order
+    // A line's or an open polyline's first and last point, when it meets
+    // there, at an angle, the end of a stroke drawn before it: the corner is
+    // rounded off as a polyline's own corners are, instead of the square end
+    // every stroke otherwise has.
+    bool join_first = false, join_last = false;
     bool operator==(const DrawOp&) const = default;
 };
 

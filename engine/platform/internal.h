@@ -44,8 +44,33 @@ void reset_runtime_state(std::optional<float> seed, std::optional<std::string> t
                          const std::vector<float>& draws = {});
 
 // The part of the page a draw paints, in page units: a text its cells, a
-// box its corners and half its pen, other shapes their outline with a unit
-// of slack for antialiasing. What covering, and the off-page test, decide on.
+// box its corners, other shapes their ink rounded out to whole units (the
+// pixels its antialiased edges touch at the page's own scale). What
+// covering, and the off-page test, decide on.
 Rect extent_of(const DrawOp& op);
+
+// The pen of lines, circles and polylines: at least a unit wide.
+inline float stroke_width(const DrawOp& op) { return op.width > 1 ? op.width : 1.0f; }
+
+// Two points of a stroke that count as one place.
+inline bool same_point(std::pair<float, float> a, std::pair<float, float> b) {
+    const float dx = a.first - b.first, dy = a.second - b.second;
+    return dx * dx + dy * dy <= 1e-4f;
+}
+
+// A line or polyline whose points are all one: a dot.
+inline bool no_length(const DrawOp& op) {
+    if (op.kind == OpKind::Line) return op.ax == op.bx && op.ay == op.by;
+    for (const auto& p : op.pts)
+        if (p != op.pts.front()) return false;
+    return true;
+}
+
+// A polyline that comes back to its first point: a closed figure, with no
+// ends.
+inline bool closed_polyline(const DrawOp& op) {
+    return op.kind == OpKind::Polyline && op.pts.size() >= 3 && same_point(op.pts.front(), op.pts.back()) &&
+           !no_length(op);
+}
 
 }  // namespace plat::internal

@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "engine/platform/fonts.h"
+#include "engine/platform/internal.h"
 #include "engine/platform/screen.h"
 
 namespace plat {
@@ -59,8 +60,26 @@ void draw_text(cairo_t* cr, const DrawOp& op) {
 
 void stroke_with(cairo_t* cr, const DrawOp& op) {
     set_rgb(cr, op.colour);
-    cairo_set_line_width(cr, std::max(op.width, 1.0f));
+    cairo_set_line_width(cr, stroke_width(op));
     cairo_stroke(cr);
+}
+
+// Lines and polylines end square at their stated points, so that the gaps
+// the formula signs leave between their strokes stay open. One of no length
+// would show nothing so: it is a dot as wide as the pen.
+void set_ends(cairo_t* cr, const DrawOp& op) {
+    cairo_set_line_cap(cr, no_length(op) ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
+}
+
+// An end that meets an earlier stroke's end at a corner is rounded off, as
+// a polyline's own corners are, so the corner shows closed.
+void round_corners(cairo_t* cr, const DrawOp& op, std::pair<float, float> first, std::pair<float, float> last) {
+    for (const auto& [joined, p] : {std::pair{op.join_first, first}, std::pair{op.join_last, last}}) {
+        if (!joined) continue;
+        cairo_new_path(cr);
+        cairo_arc(cr, p.first, p.second, stroke_width(op) / 2, 0, 2 * std::numbers::pi);
+        cairo_fill(cr);
+    }
 }
 
 void draw_op(cairo_t* cr, const DrawOp& op) {
@@ -69,10 +88,11 @@ void draw_op(cairo_t* cr, const DrawOp& op) {
             draw_text(cr, op);
             break;
         case OpKind::Line:
-            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+            set_ends(cr, op);
             cairo_move_to(cr, op.ax, op.ay);
             cairo_line_to(cr, op.bx, op.by);
             stroke_with(cr, op);
+            round_corners(cr, op, {op.ax, op.ay}, {op.bx, op.by});
             break;
         case OpKind::Box:
             // Boxes are drawn without antialiasing: a page erases a box by
@@ -101,10 +121,10 @@ void draw_op(cairo_t* cr, const DrawOp& op) {
             // ends that meet there make the whole circle too.
             const bool whole = op.start - std::floor(op.start) == op.end - std::floor(op.end);
             cairo_new_path(cr);
-            if (whole && std::max(op.width, 1.0f) >= 2 * op.r) {
+            if (whole && stroke_width(op) >= 2 * op.r) {
                 // A pen as wide as the circle covers it: a solid spot (a dot
                 // of radius 0.5 is as wide as the pen), not a ring.
-                cairo_arc(cr, op.ax, op.ay, op.r + std::max(op.width, 1.0f) / 2, 0, two_pi);
+                cairo_arc(cr, op.ax, op.ay, op.r + stroke_width(op) / 2, 0, two_pi);
                 set_rgb(cr, op.colour);
                 cairo_fill(cr);
                 break;
@@ -121,16 +141,22 @@ void draw_op(cairo_t* cr, const DrawOp& op) {
                 set_rgb(cr, op.fill);
                 cairo_fill_preserve(cr);
             }
-            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+            // An arc ends square at its angles, as a line at its points.
+            cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
             stroke_with(cr, op);
             break;
         }
         case OpKind::Polyline:
-            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+            // Round corners: a brace's bends and a root sign's turns stay
+            // whole, and a figure that comes back to its start is closed
+            // there with a corner too.
+            set_ends(cr, op);
             cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
             cairo_move_to(cr, op.pts[0].first, op.pts[0].second);
             for (size_t i = 1; i < op.pts.size(); ++i) cairo_line_to(cr, op.pts[i].first, op.pts[i].second);
+            if (closed_polyline(op)) cairo_close_path(cr);
             stroke_with(cr, op);
+            round_corners(cr, op, op.pts.front(), op.pts.back());
             break;
         case OpKind::Note:
         case OpKind::Clear:

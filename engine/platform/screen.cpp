@@ -3,6 +3,7 @@
 #include "engine/platform/screen.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -90,11 +91,33 @@ void reset_drawing_state() {
     ds().version = v + 1;
 }
 
+namespace {
+
+// The pixels that an antialiased edge falls into: a rectangle of ink rounded
+// out to whole units.
+Rect whole_units(const Rect& r) { return {std::floor(r.x0), std::floor(r.y0), std::ceil(r.x1), std::ceil(r.y1)}; }
+
+Rect around(std::pair<float, float> p, float d) { return {p.first - d, p.second - d, p.first + d, p.second + d}; }
+
+Rect joined(const Rect& a, const Rect& b) {
+    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+// The ink of a stroke from a to b: square ends at its points, half the pen
+// to either side; a stroke of no length is a dot as wide as the pen.
+Rect line_ink(std::pair<float, float> a, std::pair<float, float> b, float half) {
+    const float dx = b.first - a.first, dy = b.second - a.second;
+    const float length = std::hypot(dx, dy);
+    if (length == 0) return around(a, half);
+    const float across_x = half * std::fabs(dy) / length, across_y = half * std::fabs(dx) / length;
+    return {std::min(a.first, b.first) - across_x, std::min(a.second, b.second) - across_y,
+            std::max(a.first, b.first) + across_x, std::max(a.second, b.second) + across_y};
+}
+
+}  // namespace
+
 Rect extent_of(const DrawOp& op) {
-    // Lines and circles are antialiased: a unit of slack round the pen.
-    // Boxes are not: they paint exactly their rectangle, edge and all.
-    const float half = std::max(op.width, 1.0f) / 2;
-    const float w = half + 1;
+    const float half = stroke_width(op) / 2;
     switch (op.kind) {
         case OpKind::Text:
             // A text is the cells it takes; the ink a glyph may put past
@@ -103,22 +126,25 @@ Rect extent_of(const DrawOp& op) {
             // letters.
             return text_cells(op);
         case OpKind::Box:
+            // Boxes are not antialiased: they paint exactly their rectangle,
+            // edge and all.
             return {std::min(op.ax, op.bx), std::min(op.ay, op.by), std::max(op.ax, op.bx), std::max(op.ay, op.by)};
-        case OpKind::Line:
-            return {std::min(op.ax, op.bx) - w, std::min(op.ay, op.by) - w, std::max(op.ax, op.bx) + w,
-                    std::max(op.ay, op.by) + w};
+        case OpKind::Line: {
+            const std::pair<float, float> a{op.ax, op.ay}, b{op.bx, op.by};
+            Rect r = line_ink(a, b, half);
+            if (op.join_first) r = joined(r, around(a, half));
+            if (op.join_last) r = joined(r, around(b, half));
+            return whole_units(r);
+        }
         case OpKind::Circle:
-            return {op.ax - op.r - w, op.ay - op.r - w, op.ax + op.r + w, op.ay + op.r + w};
+            return whole_units(around({op.ax, op.ay}, op.r + half));
         case OpKind::Polyline: {
+            // Round corners and square ends stay within half the pen of
+            // the points.
             if (op.pts.empty()) return {};
-            Rect r{op.pts[0].first, op.pts[0].second, op.pts[0].first, op.pts[0].second};
-            for (auto [x, y] : op.pts) {
-                r.x0 = std::min(r.x0, x);
-                r.x1 = std::max(r.x1, x);
-                r.y0 = std::min(r.y0, y);
-                r.y1 = std::max(r.y1, y);
-            }
-            return {r.x0 - w, r.y0 - w, r.x1 + w, r.y1 + w};
+            Rect r = around(op.pts[0], half);
+            for (const auto& p : op.pts) r = joined(r, around(p, half));
+            return whole_units(r);
         }
         case OpKind::Note:
             return {std::min(op.ax, op.bx), op.ay + kNoteTop, std::max(std::max(op.ax, op.bx), std::min(op.ax, op.bx) + 1),
@@ -157,6 +183,51 @@ bool covers(const DrawOp& later, const Rect& cover, const DrawOp& earlier, Rect 
     return cover.contains(e);
 }
 
+// A stroke's open end: its point and the way from there into the stroke.
+struct StrokeEnd {
+    std::pair<float, float> at;
+    float dx = 0, dy = 0;
+};
+
+// The first and the last end of a line or of an open polyline; none for a
+// closed figure, a stroke of no length, or any other draw.
+std::array<std::optional<StrokeEnd>, 2> open_ends(const DrawOp& op) {
+    if (op.kind == OpKind::Line) {
+        const std::pair<float, float> a{op.ax, op.ay}, b{op.bx, op.by};
+        if (same_point(a, b)) return {};
+        return {StrokeEnd{a, b.first - a.first, b.second - a.second},
+                StrokeEnd{b, a.first - b.first, a.second - b.second}};
+    }
+    if (op.kind != OpKind::Polyline || closed_polyline(op)) return {};
+    auto end = [](auto from, auto to) -> std::optional<StrokeEnd> {
+        for (auto p = from; p != to; ++p)
+            if (!same_point(*p, *from)) return StrokeEnd{*from, p->first - from->first, p->second - from->second};
+        return std::nullopt;
+    };
+    return {end(op.pts.begin(), op.pts.end()), end(op.pts.rbegin(), op.pts.rend())};
+}
+
+// Two ends that meet at a corner: at one point, not along one line.
+bool corner(const StrokeEnd& a, const StrokeEnd& b) {
+    const float cross = a.dx * b.dy - a.dy * b.dx;
+    return same_point(a.at, b.at) && std::fabs(cross) > 1e-3f * std::hypot(a.dx, a.dy) * std::hypot(b.dx, b.dy);
+}
+
+// Marks the ends of a new stroke that meet an earlier stroke's end at a
+// corner (an arrowhead's tip, two sides of a figure drawn one at a time).
+void mark_corners(DrawOp& op, const std::vector<DrawOp>& list) {
+    const auto ends = open_ends(op);
+    if (!ends[0] && !ends[1]) return;
+    for (const DrawOp& earlier : list) {
+        if (earlier.kind != OpKind::Line && earlier.kind != OpKind::Polyline) continue;
+        for (const auto& other : open_ends(earlier)) {
+            if (!other) continue;
+            if (ends[0] && corner(*ends[0], *other)) op.join_first = true;
+            if (ends[1] && corner(*ends[1], *other)) op.join_last = true;
+        }
+    }
+}
+
 }  // namespace
 
 void record(DrawOp op) {
@@ -168,6 +239,7 @@ void record(DrawOp op) {
         ++ds().version;
         return;
     }
+    mark_corners(op, list);
     const Rect extent = extent_of(op);
     // Wholly off the page (texts are measured at y 1800): nothing to show.
     if (!extent.intersects(kPage)) return;

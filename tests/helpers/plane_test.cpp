@@ -89,7 +89,9 @@ TEST_F(HelpersTest, AxesGuardsAndSwitches) {
         // y steps of 2 count -2.5 .. 2.5; -0.5 and 0.5 come nearest to step 0.
         {"steps 0 and -2", 0, -2, 20, 100, 100, 1, 0, 1, 2, 100, 100, 26, 21 + 6 + 5 + 2 + 2, 4 + 2},
         {"corner (0, 0)", 1, 1, 20, 0, 0, 1, 0, 1, 1, 640, 180, 26, 21 + 11 + 5 + 3 + 2, 4 + 2},
-        {"left edge 0 alone", 1, 1, 20, 0, 100, 1, 0, 1, 1, 0, 100, 26, 21 + 11 + 5 + 3 + 2, 4 + 2},
+        // The first grid line, half a unit left of the page's edge, lies
+        // wholly off the page (its ink from x -1 to 0): nothing is kept.
+        {"left edge 0 alone", 1, 1, 20, 0, 100, 1, 0, 1, 1, 0, 100, 26, 21 + 11 + 5 + 3 + 2 - 1, 4 + 2},
         {"grid step 40", 1, 1, 40, 100, 100, 1, 0, 1, 1, 100, 100, 30, 21 + 11 + 5 + 3 + 2, 4 + 2},
         {"no grid", 1, 1, 20, 100, 100, 0, 0, 1, 1, 100, 100, 26, 2, 0},
         {"no step numbers", 1, 1, 20, 100, 100, 1, -1, 1, 1, 100, 100, 26, 21 + 11 + 5 + 3 + 2, 0},

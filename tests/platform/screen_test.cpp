@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -77,6 +78,54 @@ TEST(DisplayList, DropsWhatIsCoveredOrOffThePage) {
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].text, "2");
     EXPECT_EQ(list[1].kind, plat::OpKind::Box);
+}
+
+// A clearing box takes a line exactly when it hides every pixel the line
+// inks, at the page's own scale and twice it: lines end square at their
+// points, and their antialiased sides reach the pixels they fall into.
+TEST(DisplayList, AClearingBoxTakesALineWhenItHidesAllItsInk) {
+    struct Case {
+        const char* name;
+        float x1, y1, x2, y2, width;
+        float bx1, by1, bx2, by2;  // the box
+        bool taken;
+    };
+    const Case cases[] = {
+        // A fraction bar that starts at the left edge of a cleared column.
+        {"from the box's edge", 680, 315, 776, 315, 4, 680, 0, 1600, 1800, true},
+        {"a unit left of it", 679, 315, 776, 315, 4, 680, 0, 1600, 1800, false},
+        {"ending at its edge", 100, 315, 200, 315, 4, 0, 0, 200, 768, true},
+        // A pen 5 wide on a whole unit half-covers the pixel rows at its sides.
+        {"both sides", 100, 400, 300, 400, 5, 0, 397, 1366, 403, true},
+        {"half a row short", 100, 400, 300, 400, 5, 0, 398, 1366, 403, false},
+        {"slanted", 100, 500, 200, 550, 3, 99, 498, 201, 552, true},
+        {"slanted, one unit short", 100, 500, 200, 550, 3, 100, 498, 201, 552, false},
+    };
+    auto draw_line = [](const Case& c) { $PsLINE(0, 0, c.x1, c.y1, 0, c.x2, c.y2, -1, 0, 0, 0, -1, 7); };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        plat::use_headless({});
+        FE$SETDRAWWIDTH(0, c.width);
+        draw_line(c);
+        box(c.bx1, c.by1, c.bx2, c.by2, 15, 15);
+        EXPECT_EQ(plat::display_list().size(), c.taken ? 1u : 2u);
+        // What of the line's ink the box leaves showing, looked at round the line.
+        const float x0 = std::min(c.x1, c.x2) - 8, y0 = std::min(c.y1, c.y2) - 8;
+        const float x1 = std::max(c.x1, c.x2) + 8, y1 = std::max(c.y1, c.y2) + 8;
+        for (const float scale : {1.0f, 2.0f}) {
+            plat::use_headless({});
+            FE$SETDRAWWIDTH(0, c.width);
+            draw_line(c);
+            const plat::Image line = plat::rasterise(scale, x0, y0, x1, y1);
+            plat::clear_display_list();
+            box(c.bx1, c.by1, c.bx2, c.by2, 4, 4);
+            const plat::Image cover = plat::rasterise(scale, x0, y0, x1, y1);
+            long showing = 0;
+            for (size_t i = 0; i < line.pixels.size(); ++i)
+                showing += line.pixels[i] != plat::palette_rgb(15) && cover.pixels[i] == plat::palette_rgb(15);
+            EXPECT_EQ(showing == 0, c.taken) << "scale " << scale << ": " << showing << " pixels showing";
+        }
+    }
 }
 
 TEST(VisibleTexts, NotesStillOnThePageInReadingOrder) {
@@ -205,7 +254,37 @@ TEST(Rendering, ShapesInTheirColours) {
     EXPECT_EQ(img.at(500, 150), plat::palette_rgb(3));  // bottom of the arc (y grows downwards)
     EXPECT_EQ(img.at(500, 110), 0xFFFFFFu);             // its top is not drawn
     EXPECT_EQ(img.at(650, 140), 0u);                    // the polyline's tip
-    EXPECT_EQ(probe::ink_box(img, 590, 90, 720, 160).x1, 702);  // round cap of width 3
+    // Its last point (700, 100): a square end, no more than the pen's half
+    // across the slanted stroke past it.
+    EXPECT_EQ(probe::ink_box(img, 590, 90, 720, 160).x1, 701);
+}
+
+// Strokes end square at their stated points; where two meet end to end at
+// an angle, or a polyline comes back to its start, the corner is closed
+// and rounded as a polyline's own corners are.
+TEST(Rendering, StrokesEndAtTheirPointsAndCornersStayClosed) {
+    plat::use_headless({});
+    FE$SETDRAWWIDTH(0, 5);
+    $PsLINE(0, 0, 100, 100, 0, 200, 100, -1, 0, 0, 0, -1, 7);  // alone
+    $PsLINE(0, 0, 300, 100, 0, 400, 100, -1, 0, 0, 0, -1, 7);  // a corner at (400, 100)
+    $PsLINE(0, 0, 400, 100, 0, 400, 200, -1, 0, 0, 0, -1, 7);
+    $PsLINE(0, 0, 500, 100, 0, 600, 100, -1, 0, 0, 0, -1, 7);  // one line after another
+    $PsLINE(0, 0, 600, 100, 0, 700, 100, -1, 0, 0, 0, -1, 7);
+    // A parallelogram, last point first, its start and end at (700, 340).
+    $PsCONNECT({13, 5, -1, 0, 0, -1, 0, 340, 700, 0, 300, 710, 0, 300, 770, 0, 340, 760, 0, 340, 700, 0, 0});
+    const plat::Image img = plat::rasterise(2);
+    auto at = [&](float x, float y) { return img.at(static_cast<int>(x * 2), static_cast<int>(y * 2)); };
+    const unsigned page = plat::palette_rgb(15), black = plat::palette_rgb(0);
+    EXPECT_EQ(at(100.25f, 100), black);
+    EXPECT_EQ(at(99.75f, 100), page);
+    EXPECT_EQ(at(200.25f, 100), page);
+    EXPECT_EQ(at(201.25f, 98.75f), page);
+    EXPECT_EQ(at(401.25f, 98.75f), black);  // the outer corner, past both square ends
+    EXPECT_EQ(at(600.25f, 98.75f), black);  // no notch where two lines continue
+    EXPECT_EQ(at(600, 97.25f), page);       // and no bump either
+    EXPECT_EQ(at(699.25f, 341.25f), black);  // the parallelogram's closing corner
+    EXPECT_EQ(plat::display_list()[2].join_first, true);
+    EXPECT_EQ(plat::display_list()[4].join_first, false);
 }
 
 TEST(Rendering, AnErasedBoxLeavesNoOutline) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "tests/shell/harness.h"
 
@@ -76,5 +77,66 @@ TEST(DisplayListBounds, TwoThousandDrillProblems) {
     EXPECT_LE(many.entries, one_page + 16) << "one problem's page: " << one_page;
     EXPECT_NE(many.screen.find("は、次の連立方程式の解ですか。"), std::string::npos) << many.screen;
 }
+
+// The other drills of both programs (unit 1's is the test above), 1,000
+// problems each in one run: the list at each "next step" prompt stays within
+// what the first problems' pages hold, whatever the drill draws and clears
+// around its problems. Each
+// problem gets 60 presses, more than any problem's pauses take; those left
+// over fall on the prompt, which ignores them.
+struct Drill {
+    const char* name;
+    Program program;
+    int unit, section;
+};
+
+void PrintTo(const Drill& d, std::ostream* os) { *os << d.name; }
+
+class DrillBounds : public ::testing::TestWithParam<Drill> {};
+
+TEST_P(DrillBounds, ThousandProblemsKeepTheListBounded) {
+    const Drill& d = GetParam();
+    constexpr int kProblems = 1000, kFirst = 20;
+    constexpr size_t kPresses = 60;
+    const std::string problem = std::string(kPresses, ' ') + "2\r";
+    const std::string menus = std::to_string(d.unit) + "\r" + std::to_string(d.section) + "\r";
+    const std::string keys = menus + repeat(problem, kProblems);
+    // The list's size as each "2" is taken, and whether the prompt asked for it.
+    std::vector<size_t> sizes;
+    int off_prompt = 0;
+    plat::HeadlessOptions options;
+    options.keys = keys;
+    options.seed = 1;
+    options.time = "10:20:30";
+    options.on_key = [&](size_t left) {
+        const size_t taken = keys.size() - 1 - left;
+        if (taken < menus.size() || keys[taken] != '2') return;
+        sizes.push_back(plat::display_list().size());
+        if (shelltest::shown("次のステップは１を入力。").empty()) ++off_prompt;
+    };
+    plat::use_headless(options);
+    EXPECT_THROW(run_course(shelltest::course_of(d.program)), plat::ScriptEnded);
+    ASSERT_EQ(sizes.size(), static_cast<size_t>(kProblems));
+    EXPECT_EQ(off_prompt, 0) << "a problem takes more than " << kPresses << " presses";
+    const size_t first = *std::max_element(sizes.begin(), sizes.begin() + kFirst);
+    const auto most = std::max_element(sizes.begin() + kFirst, sizes.end());
+    // Pages differ by a few draws with their numbers; a drill that leaves
+    // one draw behind a problem is hundreds over.
+    EXPECT_LE(*most, first + 40) << "problem " << (most - sizes.begin()) + 1 << "; the first " << kFirst
+                                 << " pages hold at most " << first;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDrill, DrillBounds,
+                         ::testing::Values(Drill{"MorvaneUnit2Subtract", Program::Morvane, 2, 3},
+                                           Drill{"MorvaneUnit2Add", Program::Morvane, 2, 5},
+                                           Drill{"MorvaneUnit2Practice", Program::Morvane, 2, 7},
+                                           Drill{"MorvaneUnit3Example2", Program::Morvane, 3, 2},
+                                           Drill{"MorvaneUnit3Problems", Program::Morvane, 3, 5},
+                                           Drill{"MorvaneUnit4Example3", Program::Morvane, 4, 3},
+                                           Drill{"MorvaneUnit4Problems", Program::Morvane, 4, 5},
+                                           Drill{"TalisseUnit2AdmissionFees", Program::Talisse, 2, 1},
+                                           Drill{"TalisseUnit3Volunteers", Program::Talisse, 3, 1},
+                                           Drill{"TalisseUnit4WalkAndRun", Program::Talisse, 4, 4}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
