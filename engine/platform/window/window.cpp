@@ -25,6 +25,7 @@
 
 #include "engine/platform/internal.h"
 #include "engine/platform/raster.h"
+#include "engine/platform/window/display_lost.h"
 #include "engine/platform/window/keys.h"
 
 namespace plat::internal {
@@ -97,6 +98,7 @@ void choose_video_driver() {
                        (chosen ? chosen : "none") + ").",
                    false);
     }
+    if (std::strcmp(chosen, "x11") == 0) end_when_x_connection_lost();
 }
 
 
@@ -159,6 +161,7 @@ private:
     void handle(const SDL_Event& e) {
         switch (e.type) {
             case SDL_QUIT:
+                end_if_wayland_connection_lost(window_);
                 closed_ = true;
                 break;
             case SDL_WINDOWEVENT:
