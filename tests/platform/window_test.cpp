@@ -432,6 +432,36 @@ INSTANTIATE_TEST_SUITE_P(WindowTest, LostServerTest, ::testing::Combine(::testin
                                     std::to_string(std::get<1>(info.param));
                          });
 
+// The same under Wayland, where SDL reports the compositor's loss only as a
+// request to quit. Where weston is installed, it runs as the compositor on the
+// test's X server.
+TEST_F(WindowTest, EndsAtOnceWhenItsWaylandCompositorGoes) {
+    const auto weston = find_on_path("weston");
+    if (!weston) GTEST_SKIP() << "weston is not installed";
+    const TempPath runtime("wayland");
+    const std::filesystem::path& runtime_dir = runtime.path;
+    std::filesystem::create_directories(runtime_dir);
+    std::filesystem::permissions(runtime_dir, std::filesystem::perms::owner_all);
+    const std::string socket = (runtime_dir / "wayland-test").string();
+    const std::string err_file = (runtime_dir / "program.err").string();
+    Child compositor;
+    compositor.pid = fork();
+    if (compositor.pid == 0) {
+        quiet_child();
+        setenv("DISPLAY", display_name_.c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", runtime_dir.c_str(), 1);
+        execl(weston->c_str(), "weston", "--backend=x11-backend.so", "--use-pixman", "--idle-time=0",
+              "--socket=wayland-test", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const Window output = find_window("Weston Compositor - screen0");
+    ASSERT_NE(output, 0u) << "weston shows no output window";
+    ASSERT_TRUE(std::filesystem::exists(socket));
+    start_program(kMorvane, err_file, socket);
+    ASSERT_TRUE(shows_page(output)) << "the program's page is not on the compositor's output";
+    expect_ends_when_server_ends(compositor, err_file, "Wayland compositor at WAYLAND_DISPLAY=" + socket);
+}
+
 }  // namespace
 
 namespace {
