@@ -526,7 +526,8 @@ TEST(StartUp, WithoutADisplayStopsAndSaysWhichItTried) {
             EXPECT_NE(WEXITSTATUS(status), 0);
             EXPECT_NE(text.find("cannot open its window"), std::string::npos) << text;
             EXPECT_NE(text.find(c.expected), std::string::npos) << text;
-            EXPECT_LT(took, 1s) << text;
+            // Only a hang: an off-screen driver would run on until a signal.
+            EXPECT_LT(took, 10s) << text;
         }
     }
 }
