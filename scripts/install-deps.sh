@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake pkg-config
-  libcairo2-dev libfontconfig-dev libfreetype-dev libsdl2-dev libx11-dev
+  libcairo2-dev libfontconfig-dev libfreetype-dev libsdl2-dev libx11-dev libwayland-dev
   libgtest-dev libbenchmark-dev libpng-dev zlib1g-dev
   # the course's faces: the Gothic face, the serif italic, the script ell
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core

@@ -25,6 +25,7 @@
 
 #include "engine/platform/internal.h"
 #include "engine/platform/raster.h"
+#include "engine/platform/window/display_lost.h"
 #include "engine/platform/window/keys.h"
 
 namespace plat::internal {
@@ -80,9 +81,6 @@ void choose_video_driver() {
                    false);
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
     skip_bus_autolaunch();
-    // The window surface is a software framebuffer (X11 shared memory), not
-    // a texture of a GPU renderer.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::string tried;
         if (!display.empty()) tried = "the X server at DISPLAY=" + display;
@@ -97,6 +95,14 @@ void choose_video_driver() {
                        (chosen ? chosen : "none") + ").",
                    false);
     }
+    if (std::strcmp(chosen, "x11") == 0) {
+        // Under X11 the window surface is a software framebuffer (X11 shared
+        // memory), not a texture of a GPU renderer. Wayland has no such
+        // framebuffer: there SDL shows the surface through a renderer's
+        // texture, and without one the window would stay empty.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        end_when_x_connection_lost();
+    }
 }
 
 
@@ -105,10 +111,16 @@ public:
     explicit Window(const std::string& title) {
         if (auto missing = check_fonts()) fail_start(*missing);
         choose_video_driver();
+        // A Wayland window that SDL creates maximised still gets its first
+        // buffer at the page's size, which a compositor may refuse by ending
+        // the connection; asked for once the window exists, the maximised
+        // size comes before any buffer.
+        const bool wayland = std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") == 0;
         window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    static_cast<int>(kPageWidth), static_cast<int>(kPageHeight),
-                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
+                                   SDL_WINDOW_RESIZABLE | (wayland ? 0 : SDL_WINDOW_MAXIMIZED));
         if (!window_) fail_start(std::string("The course cannot open its window: ") + SDL_GetError());
+        if (wayland) SDL_MaximizeWindow(window_);
         SDL_StartTextInput();
         // No blank page first: the page is shown when the program first
         // waits for a key, which at start is the menu.
@@ -159,6 +171,7 @@ private:
     void handle(const SDL_Event& e) {
         switch (e.type) {
             case SDL_QUIT:
+                end_if_wayland_connection_lost(window_);
                 closed_ = true;
                 break;
             case SDL_WINDOWEVENT:

@@ -1,0 +1,73 @@
+// Xlib's own reaction to a lost connection is exit(1), which runs the exit
+// handlers: the window's teardown then talks to the dead connection again,
+// reports the loss a second time, and may loop in SDL for ever at full CPU.
+// Under Wayland, SDL turns the loss into a request to quit, and the program
+// would end as if its window had been closed, with no word and status 0.
+// Nothing can be done over a dead connection, and nothing the program holds
+// needs saving (it keeps nothing from one run to the next), so the program
+// says why it stops and ends without running any exit handler or teardown.
+#include "engine/platform/window/display_lost.h"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <unistd.h>
+#include <wayland-client.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace plat::internal {
+namespace {
+
+void say(const char* text) {
+    size_t left = std::strlen(text);
+    while (left > 0) {
+        const ssize_t n = write(STDERR_FILENO, text, left);
+        if (n <= 0) return;
+        text += n;
+        left -= static_cast<size_t>(n);
+    }
+}
+
+const char* const kGone = "it stopped, or the session closed";
+
+// Only write and _exit: no stdio, no allocation, no exit handlers, nothing
+// that could reach the display again.
+[[noreturn]] void end_lost(const char* server, const char* variable, const char* name, const char* why) {
+    say("The course ends: it lost its connection to the ");
+    say(server);
+    say(" at ");
+    say(variable);
+    say("=");
+    say(name && *name ? name : "(unknown)");
+    say(" (");
+    say(why);
+    say(").\n");
+    _exit(1);
+}
+
+// Xlib calls this once it finds the connection broken; it must not return
+// (Xlib would then exit the usual way).
+int on_x_connection_lost(Display* display) {
+    end_lost("X server", "DISPLAY", display ? DisplayString(display) : nullptr, kGone);
+}
+
+}  // namespace
+
+void end_when_x_connection_lost() { XSetIOErrorHandler(on_x_connection_lost); }
+
+void end_if_wayland_connection_lost(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_WAYLAND) return;
+    const int error = info.info.wl.display ? wl_display_get_error(info.info.wl.display) : 0;
+    if (error == 0) return;
+    // A protocol error is a request the compositor refused before it closed
+    // the connection (the Wayland library has already said which).
+    end_lost("Wayland compositor", "WAYLAND_DISPLAY", std::getenv("WAYLAND_DISPLAY"),
+             error == EPROTO ? "it refused a request" : kGone);
+}
+
+}  // namespace plat::internal
