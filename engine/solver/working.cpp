@@ -207,6 +207,13 @@ void draw_sign_row() {
     page::sign_row(3, G.Y7(7) + 27, y, G.TITLE$(4));
 }
 
+float first_value_x(float row_end) {
+    // The combined right side can be a digit or two longer than the rows'
+    // and start further left than they do, so now and then it reaches into
+    // the value column; the value then follows it after a space.
+    return row_end >= G.YJ3 ? row_end + page::measure(" ") : G.YJ3;
+}
+
 void pause_if_every_step() {
     if (G.AA == 1) PAUSE_FOR_KEY();
 }

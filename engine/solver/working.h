@@ -35,6 +35,10 @@ void draw_given_system();
 void draw_column_work();
 // The row of changed signs between the two rows of a subtraction.
 void draw_sign_row();
+// Where the value found first starts on the combined equation's line, whose
+// text ends at `row_end`: the value column YJ3, or a half-width space after
+// the row when the row reaches into that column.
+float first_value_x(float row_end);
 
 // A key pause made only when the caller asked for a pause at every step.
 void pause_if_every_step();

@@ -44,10 +44,11 @@ void SHOW_SOLUTION_X_FIRST() {
     pause_if_every_step();
     page::fixed(colour, G.Y7(8), G.B2 + 50, G.A1$(5) + "x");
     page::at(colour, G.Y7(7), G.B2 + 50, "=" + G.TITLE$(13));
+    const float value_x = first_value_x(G.YI1);
     pause_if_every_step();
 
     G.YY$ = G.T(5) == 1 ? Str() : "x=" + G.REI0Y$;
-    page::at(3, G.YJ3, G.B2, G.YY$);
+    page::at(3, value_x, G.B2, G.YY$);
     PAUSE_FOR_KEY();
 
     // Back-substitution; callers that redo it themselves erase from the

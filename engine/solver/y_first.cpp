@@ -46,10 +46,11 @@ void SHOW_SOLUTION_Y_FIRST() {
     pause_if_every_step();
     page::fixed(colour, G.Y7(8), G.B2 + 50, G.A1$(6) + "y");
     page::at(colour, G.Y7(7), G.B2 + 50, "=" + G.TITLE$(13));
+    const float value_x = first_value_x(G.YI1);
     pause_if_every_step();
 
     G.YY$ = G.T(6) == 1 ? Str() : "y=" + G.N$;
-    page::at(3, G.YJ3, G.B2, G.YY$);
+    page::at(3, value_x, G.B2, G.YY$);
     PAUSE_FOR_KEY();
 
     // Back-substitution; callers that redo it themselves erase from the
