@@ -8,9 +8,11 @@
 #include <initializer_list>
 #include <utility>
 
-#include "engine/solver/working.h"
+#include "engine/solver/slots.h"
 #include "engine/text/chain.h"
 #include "engine/text/text.h"
+
+using namespace solver::slot;
 
 namespace {
 
@@ -116,37 +118,37 @@ void SOLVE_BY_ELIMINATION() {
         const double dm1 = static_cast<double>(whole_m1), dm2 = static_cast<double>(whole_m2);
         const float m1 = G.GX3(5), m2 = G.GX3(6);
 
-        G.T(21) = a1;
-        G.T(22) = b1;
-        G.F(21) = c1;
-        G.T(23) = a2;
-        G.T(24) = b2;
-        G.F(22) = c2;
-        G.T(25) = m1;
-        G.T(26) = m2;
-        G.T(1) = m1 * a1;
-        G.T(2) = m1 * b1;
-        G.F(11) = m1 * c1;
-        G.T(3) = m2 * a2;
-        G.T(4) = m2 * b2;
-        G.F(12) = m2 * c2;
+        G.T(kGivenX1) = a1;
+        G.T(kGivenY1) = b1;
+        G.F(kGivenRight1) = c1;
+        G.T(kGivenX2) = a2;
+        G.T(kGivenY2) = b2;
+        G.F(kGivenRight2) = c2;
+        G.T(kMultiplier1) = m1;
+        G.T(kMultiplier2) = m2;
+        G.T(kUpperX) = m1 * a1;
+        G.T(kUpperY) = m1 * b1;
+        G.F(kUpperRight) = m1 * c1;
+        G.T(kLowerX) = m2 * a2;
+        G.T(kLowerY) = m2 * b2;
+        G.F(kLowerRight) = m2 * c2;
 
         // Add or subtract; when either letter could cancel, y does.
-        if (G.T(2) - G.T(4) == 0)
-            G.F(1) = -1;
-        else if (G.T(2) + G.T(4) == 0)
-            G.F(1) = 1;
-        else if (G.T(1) - G.T(3) == 0)
-            G.F(1) = -1;
+        if (G.T(kUpperY) - G.T(kLowerY) == 0)
+            G.F(kOperation) = -1;
+        else if (G.T(kUpperY) + G.T(kLowerY) == 0)
+            G.F(kOperation) = 1;
+        else if (G.T(kUpperX) - G.T(kLowerX) == 0)
+            G.F(kOperation) = -1;
         else
-            G.F(1) = 1;
+            G.F(kOperation) = 1;
 
-        G.T(5) = G.T(1) + G.F(1) * G.T(3);
-        G.T(6) = G.T(2) + G.F(1) * G.T(4);
-        G.F(13) = G.F(11) + G.F(1) * G.F(12);
+        G.T(kCombinedX) = G.T(kUpperX) + G.F(kOperation) * G.T(kLowerX);
+        G.T(kCombinedY) = G.T(kUpperY) + G.F(kOperation) * G.T(kLowerY);
+        G.F(kCombinedRight) = G.F(kUpperRight) + G.F(kOperation) * G.F(kLowerRight);
 
         // Numbers too large to be worked exactly would show a wrong solution.
-        const double s = G.F(1);
+        const double s = G.F(kOperation);
         const double combined = dm1 * c1 + s * dm2 * c2;
         const bool exact =
             held_exactly({dm1 * a1, dm1 * b1, dm1 * c1, dm2 * a2, dm2 * b2, dm2 * c2,
@@ -166,17 +168,17 @@ void SOLVE_BY_ELIMINATION() {
         // has the smaller coefficient, the first one on a tie.
         if (!exact) {
             draw_cannot_solve();
-        } else if (G.T(5) == 0 && G.T(6) != 0) {
-            G.XI0 = std::fabs(G.T(22)) <= std::fabs(G.T(24)) ? 1 : 2;
-            if (G.XI0 == 1 ? substitution_exact(b1, a1, c1, G.T(6))
-                            : substitution_exact(b2, a2, c2, G.T(6)))
+        } else if (G.T(kCombinedX) == 0 && G.T(kCombinedY) != 0) {
+            G.XI0 = std::fabs(G.T(kGivenY1)) <= std::fabs(G.T(kGivenY2)) ? 1 : 2;
+            if (G.XI0 == 1 ? substitution_exact(b1, a1, c1, G.T(kCombinedY))
+                            : substitution_exact(b2, a2, c2, G.T(kCombinedY)))
                 SHOW_SOLUTION_Y_FIRST();
             else
                 draw_cannot_solve();
-        } else if (G.T(6) == 0 && G.T(5) != 0) {
-            G.XI0 = std::fabs(G.T(21)) <= std::fabs(G.T(23)) ? 1 : 2;
-            if (G.XI0 == 1 ? substitution_exact(a1, b1, c1, G.T(5))
-                            : substitution_exact(a2, b2, c2, G.T(5)))
+        } else if (G.T(kCombinedY) == 0 && G.T(kCombinedX) != 0) {
+            G.XI0 = std::fabs(G.T(kGivenX1)) <= std::fabs(G.T(kGivenX2)) ? 1 : 2;
+            if (G.XI0 == 1 ? substitution_exact(a1, b1, c1, G.T(kCombinedX))
+                            : substitution_exact(a2, b2, c2, G.T(kCombinedX)))
                 SHOW_SOLUTION_X_FIRST();
             else
                 draw_cannot_solve();

@@ -1,12 +1,15 @@
-// What both working pages of the elimination solver prepare before they
-// draw, and the drawing steps they share.
+// The working pages of the elimination solver up to the back-substitution:
+// what they prepare before they draw, and how they draw it.
 #include "engine/solver/working.h"
 
 #include "engine/shell/shell.h"
+#include "engine/solver/slots.h"
 #include "engine/text/chain.h"
 #include "engine/text/text.h"
 
 namespace solver {
+
+using namespace slot;
 
 namespace {
 
@@ -55,49 +58,49 @@ void take_value(Str& text, Str& substitution) {
     substitution = G.DB1 == -1 ? "(" + text + ")" : text;
 }
 
-}  // namespace
-
+// The back-substitution numbers, every number text, and the value texts of
+// x and y (REI0Y$, A21$, N$, A41$), in that order.
 void prepare_values(First first) {
     // The equation that receives the value found first.
     const bool into_first = G.XI0 == 1;
-    const float a = into_first ? G.T(21) : G.T(23);
-    const float b = into_first ? G.T(22) : G.T(24);
-    const float c = into_first ? G.F(21) : G.F(22);
-    const float divisor = first == First::X ? G.T(5) : G.T(6);
+    const float a = into_first ? G.T(kGivenX1) : G.T(kGivenX2);
+    const float b = into_first ? G.T(kGivenY1) : G.T(kGivenY2);
+    const float c = into_first ? G.F(kGivenRight1) : G.F(kGivenRight2);
+    const float divisor = first == First::X ? G.T(kCombinedX) : G.T(kCombinedY);
     const float p = first == First::X ? a : b;  // coefficient of the first unknown
     const float q = first == First::X ? b : a;  // coefficient of the other one
 
-    const float product = p * G.F(13);
-    G.F(14) = product / divisor;
-    G.F(15) = -G.F(14);
-    G.F(16) = c + G.F(15);
-    G.T(27) = a;
-    G.T(28) = b;
-    G.F(23) = c;
+    const float product = p * G.F(kCombinedRight);
+    G.F(kFirstTerm) = product / divisor;
+    G.F(kMovedTerm) = -G.F(kFirstTerm);
+    G.F(kOtherTerm) = c + G.F(kMovedTerm);
+    G.T(kReceivingX) = a;
+    G.T(kReceivingY) = b;
+    G.F(kReceivingRight) = c;
 
     NUMBERS_TO_TEXT();
 
     // When p does not cancel the first value's denominator, the term p times
     // that value and everything after it are fractions: write them exactly.
-    const Wide term_num = wide(p) * wide(G.F(13));
+    const Wide term_num = wide(p) * wide(G.F(kCombinedRight));
     const Wide term_den = wide(divisor);
     const bool whole_term = term_num % term_den == 0;
     const Wide other_num = wide(c) * term_den - term_num;  // other term, over term_den
     if (!whole_term) {
-        G.TITLE$(14) = fraction_text(term_num, term_den);
-        G.TITLE$(15) = fraction_text(-term_num, term_den);
-        G.TITLE$(16) = fraction_text(other_num, term_den);
+        G.TITLE$(kFirstTerm) = fraction_text(term_num, term_den);
+        G.TITLE$(kMovedTerm) = fraction_text(-term_num, term_den);
+        G.TITLE$(kOtherTerm) = fraction_text(other_num, term_den);
     }
 
     // The value texts, x before y whichever was found first.
     auto first_value = [&] {
-        G.X = G.F(13);
+        G.X = G.F(kCombinedRight);
         G.R1B = divisor;
         REDUCE_FRACTION();
     };
     auto second_value = [&] {
         if (whole_term) {
-            G.X = G.F(16);
+            G.X = G.F(kOtherTerm);
             G.R1B = q;
             REDUCE_FRACTION();
         } else {
@@ -117,6 +120,7 @@ void prepare_values(First first) {
     }
 }
 
+// The 1/-1 rule on coefficient k: 1 is written as nothing, -1 as "-".
 void unit_rule(int k) {
     if (G.T(k) == 1)
         G.A1$(k) = Str();
@@ -124,33 +128,41 @@ void unit_rule(int k) {
         G.A1$(k) = Str("-");
 }
 
+// A coefficient 1 written as nothing and -1 as "-", on the multiplied and
+// combined coefficients and on the given ones with the multipliers.
 void coefficient_loop() {
-    for (G.A1 = 1; G.A1 <= 6; G.A1 += 1) {
+    for (G.A1 = kUpperX; G.A1 <= kCombinedY; G.A1 += 1) {
         unit_rule(static_cast<int>(G.A1));
-        unit_rule(static_cast<int>(G.A1) + 20);
+        unit_rule(static_cast<int>(G.A1) + kGivenFromMultiplied);
     }
 }
 
 void multiplier_marks() {
-    for (int k = 25; k <= 26; ++k)
+    for (int k = kMultiplier1; k <= kMultiplier2; ++k)
         G.A1$(k) = G.T(k) == 1 ? Str() : "*" + G.A1$(k);
 }
 
+// "+" in front of the y coefficients, multiplied and given, when positive.
 void plus_before_y_terms() {
-    for (G.A1 = 2; G.A1 <= 4; G.A1 += 2) {
+    for (G.A1 = kUpperY; G.A1 <= kLowerY; G.A1 += kLowerY - kUpperY) {
         const int k = static_cast<int>(G.A1);
+        const int given = k + kGivenFromMultiplied;
         if (G.T(k) > 0) G.A1$(k) = "+" + G.A1$(k);
-        if (G.T(k + 20) > 0) G.A1$(k + 20) = "+" + G.A1$(k + 20);
+        if (G.T(given) > 0) G.A1$(given) = "+" + G.A1$(given);
     }
 }
 
+// The operation sign and the signs the subtracted row takes.
 void sign_texts() {
-    G.TITLE$(1) = Str(G.F(1) == 1 ? "+" : "-");
-    G.TITLE$(2) = Str(G.T(3) > 0 ? "-" : "+");
-    G.TITLE$(3) = Str(G.T(4) > 0 ? "-" : "+");
-    G.TITLE$(4) = Str(G.F(12) > 0 ? "-" : "+");
+    G.TITLE$(kOperation) = Str(G.F(kOperation) == 1 ? "+" : "-");
+    G.TITLE$(kChangedXSign) = Str(G.T(kLowerX) > 0 ? "-" : "+");
+    G.TITLE$(kChangedYSign) = Str(G.T(kLowerY) > 0 ? "-" : "+");
+    G.TITLE$(kChangedRightSign) = Str(G.F(kLowerRight) > 0 ? "-" : "+");
 }
 
+// Lays out (without drawing) the two rows built from the coefficient texts
+// A1$(base..base+3) and the right sides TITLE$(right), TITLE$(right+1),
+// with the x column starting at `left`: R$(1)..R$(6) and Y7(1)..Y7(7).
 void lay_out_rows(int base, int right, float left) {
     // Talisse creates no R$() at start-up; the rows need six places.
     if (!G.R$.created()) G.R$.dim(10);
@@ -169,6 +181,8 @@ void lay_out_rows(int base, int right, float left) {
     G.Y7(7) = G.Y7(6) + (G.Y7(2) > G.Y7(4) ? G.Y7(2) : G.Y7(4));
 }
 
+// Draws the given system: the brace at the caller's DSM1 and the two rows,
+// each followed by its label. Leaves B2 on the second row.
 void draw_given_system() {
     // The brace stands where the caller's label ended.
     G.YMOTO = 0;
@@ -188,9 +202,11 @@ void draw_given_system() {
     MU();
 }
 
+// The multiplied rows as a column addition or subtraction from B1, one line
+// below B2; leaves B2 on the lower row and YJ3 on the value column.
 void draw_column_work() {
     G.YMOTO = 0;
-    G.LEM$ = G.TITLE$(1);
+    G.LEM$ = G.TITLE$(kOperation);
     G.DSM1 = G.B1;
     G.DSM2 = G.B2 + 50;
     G.Y = 50;
@@ -198,17 +214,95 @@ void draw_column_work() {
     SHOW_COLUMN_ELIMINATION_ALIGNED();
 }
 
+// The row of changed signs between the two rows of a subtraction.
 void draw_sign_row() {
-    if (G.TITLE$(1) != "-") return;
+    if (G.TITLE$(kOperation) != "-") return;
     const float y = G.B2 - 25;
     page::sign_row(3, G.B1, y, "+");
-    page::sign_row(3, G.Y7(5), y, G.TITLE$(2));
-    page::sign_row(3, G.Y7(6), y, G.TITLE$(3));
-    page::sign_row(3, G.Y7(7) + 27, y, G.TITLE$(4));
+    page::sign_row(3, G.Y7(5), y, G.TITLE$(kChangedXSign));
+    page::sign_row(3, G.Y7(6), y, G.TITLE$(kChangedYSign));
+    page::sign_row(3, G.Y7(7) + 27, y, G.TITLE$(kChangedRightSign));
+}
+
+// Where the value found first starts on the combined equation's line, whose
+// text ends at `row_end`. The combined right side can be a digit or two
+// longer than the rows' and start further left than they do, so now and then
+// it reaches into the value column YJ3; the value then follows it after a
+// half-width space.
+float first_value_x(float row_end) {
+    return row_end >= G.YJ3 ? row_end + page::measure(" ") : G.YJ3;
+}
+
+}  // namespace
+
+void show_elimination(First first) {
+    const bool x_first = first == First::X;
+    prepare_values(first);
+
+    // Coefficient texts. In the receiving equation the coefficient of the
+    // letter found second gets the 1/-1 rule, while that of the letter found
+    // first keeps its digits: the working writes it before the value put in
+    // ("1*2+y=3", "x+1*2=5"). The y coefficient carries its sign either way.
+    coefficient_loop();
+    multiplier_marks();
+    unit_rule(x_first ? kReceivingY : kReceivingX);
+    if (G.T(kReceivingY) > 0) G.A1$(kReceivingY) = "+" + G.A1$(kReceivingY);
+    plus_before_y_terms();
+    sign_texts();
+
+    // The given system, then the multiplied one laid out for the columns.
+    lay_out_rows(kGivenX1, kGivenRight1, G.YI1 + 40);
+    draw_given_system();
+    lay_out_rows(kUpperX, kUpperRight, G.II + 40);
+    PAUSE_FOR_KEY();
+
+    // Which equation is multiplied by what, and how they are combined; when
+    // y comes first the line is set in from the work area's edge.
+    G.B1 = G.II;
+    page::at(3, x_first ? G.B1 : G.B1 + 64, G.B2 + 50,
+             G.CCC3$ + G.A1$(kMultiplier1) + G.TITLE$(kOperation) + G.ENZAN$ + G.A1$(kMultiplier2));
+    PAUSE_FOR_KEY();
+
+    draw_column_work();
+    if (!x_first) pause_if_every_step();
+    draw_sign_row();
+
+    // The combined equation holds the first letter alone, its term ending
+    // under that letter's column and its right side under the rows' "=". A
+    // coefficient 1 makes it the value itself, which is then highlighted and
+    // not repeated.
+    const int combined = x_first ? kCombinedX : kCombinedY;
+    const Str term = G.A1$(combined) + (x_first ? "x" : "y");
+    const float colour = G.T(combined) == 1 ? 3 : 0;
+    G.Y7(8) = (x_first ? G.Y7(6) : G.Y7(7)) - page::measure(term);
+    pause_if_every_step();
+    page::fixed(colour, G.Y7(8), G.B2 + 50, term);
+    page::at(colour, G.Y7(7), G.B2 + 50, "=" + G.TITLE$(kCombinedRight));
+    const float value_x = first_value_x(G.YI1);
+    pause_if_every_step();
+
+    if (G.T(combined) == 1)
+        G.YY$ = Str();
+    else
+        G.YY$ = x_first ? "x=" + G.REI0Y$ : "y=" + G.N$;
+    page::at(3, value_x, G.B2, G.YY$);
+    PAUSE_FOR_KEY();
+
+    // The sentence naming the receiving equation. Callers that redo the
+    // back-substitution themselves erase from its line.
+    G.SIKI$ = G.XI0 == 1 ? G.CCC3$ : G.ENZAN$;
+    page::at(7, G.B1, G.B2 + 60, SJ("この値を") + G.SIKI$ + SJ("に代入して"));
+    G.GX3(1) = G.DSM1;
+    G.GY3(1) = G.B2;
+    PAUSE_FOR_KEY();
 }
 
 void pause_if_every_step() {
     if (G.AA == 1) PAUSE_FOR_KEY();
+}
+
+void show_solution_pair() {
+    if (G.LLT != 1) page::at(5, G.YI1 + 30, G.B2, "(x,y)=(" + G.REI0Y$ + "," + G.N$ + ")");
 }
 
 }  // namespace solver

@@ -1,6 +1,6 @@
-// Pieces shared by the two working pages of the elimination solver: the
-// numbers and texts they both prepare before drawing, and the few drawing
-// steps that the two pages lay out in the same way.
+// The working pages of the elimination solver. Both draw the same way up to
+// the value found first and the sentence that names the equation it is put
+// into; only the back-substitution after that differs with the letter.
 #pragma once
 #include "engine/globals.h"
 
@@ -9,34 +9,20 @@ namespace solver {
 // Which letter the combined equation gives first.
 enum class First { X, Y };
 
-// The back-substitution numbers, every number text, and the value texts of
-// x and y (REI0Y$, A21$, N$, A41$), in that order.
-void prepare_values(First first);
-
-// Coefficient texts common to both pages: a coefficient 1 written as nothing
-// and -1 as "-" on elements 1 to 6 and 21 to 26, then the multiplier marks.
-void unit_rule(int k);
-void coefficient_loop();
-void multiplier_marks();
-// "+" in front of the y coefficients 2, 22, 4, 24 when positive.
-void plus_before_y_terms();
-// The operation sign and the signs the subtracted row takes.
-void sign_texts();
-
-// Lays out (without drawing) the two rows built from the coefficient texts
-// A1$(base..base+3) and the right sides TITLE$(right), TITLE$(right+1),
-// with the x column starting at `left`: R$(1)..R$(6) and Y7(1)..Y7(7).
-void lay_out_rows(int base, int right, float left);
-// Draws the given system: the brace at the caller's DSM1 and the two rows,
-// each followed by its label. Leaves B2 on the second row.
-void draw_given_system();
-// The multiplied rows as a column addition or subtraction from B1, one line
-// below B2; leaves B2 on the lower row and YJ3 on the value column.
-void draw_column_work();
-// The row of changed signs between the two rows of a subtraction.
-void draw_sign_row();
+// The working of the system the solver has set up, from the given system to
+// the sentence that names the receiving equation: the back-substitution
+// numbers and every text prepared, the given system with its brace, the
+// operation line, the multiplied rows as a column addition or subtraction,
+// the combined equation with the value found first, and the sentence, whose
+// end and line are handed back in GX3(1) and GY3(1). Leaves B1 at the work
+// area's edge and B2 on the sentence's line.
+void show_elimination(First first);
 
 // A key pause made only when the caller asked for a pause at every step.
 void pause_if_every_step();
+
+// The solution pair, 30 right of the last value on its line, unless the
+// caller left it out (LLT 1).
+void show_solution_pair();
 
 }  // namespace solver

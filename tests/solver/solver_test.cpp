@@ -127,6 +127,8 @@ void expect_layout(const std::vector<Piece>& drawn, bool x_first, Program progra
     if (combined.size() == 3) {
         float value_x = *rule + 40;
         if (program == Program::Talisse) value_x = std::max(value_x, kLeft + 340);
+        // A right side that reaches the value column pushes the value on.
+        if (combined[1].end >= value_x) value_x = combined[1].end + 27;
         EXPECT_EQ(combined[2].x, value_x);
         EXPECT_GT(combined[2].x, combined[1].end);
     }
@@ -205,6 +207,12 @@ std::vector<Case> cases() {
           "175 [3]+ - - -", "200 [0]8x+9y=100", "206 [0]-)", "250 [0]-y=-12 [3]y=12",
           "310 [7]この値を①に代入して", "360 [0]x+1*12=11", "410 [0]x+12=11",
           "460 [3]x=[0]11-12=[3]-1", "520 [5](x,y)=(-1,12)"}},
+        // The combined right side reaches the value column: the value follows it.
+        {"LongRightSideYFirst", {{-3, -1, -1, -1, -2, 3}}, 1, 3, '-', 'y', 1, "1", "-2",
+         {"0 [0]-3x -y=-1…①", "50 [0]-x-2y=3…②", "100 [3]①-②*3", "150 [0]-3x -y=-1",
+          "175 [3]+ + + -", "200 [0]-3x-6y=9", "206 [0]-)", "250 [0]5y=-10 [3]y=-2",
+          "310 [7]この値を①に代入して", "360 [0]-3x-1*(-2)=-1", "410 [0]-3x+2=-1",
+          "460 [0]-3x=-1-2=-3", "520 [3]x=1 [5](x,y)=(1,-2)"}},
         // Labels of the caller, a pause at every step, no answer line.
         {"LabelsEveryStepNoAnswer", labelled, 7, 1, '-', 'y', 1, "3", "1",
          {"0 [0]x +4y=7…③", "50 [0]7x+15y=36…④", "100 [3]③*7-④", "150 [0]7x+28y=49",
@@ -241,6 +249,11 @@ std::vector<Case> cases() {
           "175 [3]+ - + -", "200 [0]91x-35y=266", "206 [0]-)", "250 [0]-76x =-76 [3]x=1",
           "310 [7]この値を①に代入して", "360 [0]3*1-7y=38", "410 [0]3-7y=38",
           "460 [0]-7y=38-3=35", "520 [3]y=-5 [5](x,y)=(1,-5)"}},
+        {"LongRightSideXFirst", {{5, 2, -24, -12, 6, 36}}, 3, 1, '-', 'x', 1, "-4", "-2",
+         {"0 [0]5x+2y=-24…①", "50 [0]-12x+6y=36…②", "100 [3]①*3-②", "150 [0]15x+6y=-72",
+          "175 [3]+ + - -", "200 [0]-12x+6y=36", "206 [0]-)", "250 [0]27x =-108 [3]x=-4",
+          "310 [7]この値を①に代入して", "360 [0]5*(-4)+2y=-24", "410 [0]-20+2y=-24",
+          "460 [0]2y=-24+20=-4", "520 [3]y=-2 [5](x,y)=(-4,-2)"}},
         {"TalisseValueColumn", talisse, 1, 1, '+', 'x', 1, "2", "1",
          {"0 [0]x+y=3…①", "50 [0]x-y=1…②", "100 [3]①+②", "150 [0]x+y=3", "200 [0]x-y=1",
           "206 [0]+)", "250 [0]2x =4 [3]x=2", "310 [7]この値を①に代入して", "360 [0]1*2+y=3",
