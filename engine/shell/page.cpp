@@ -55,13 +55,6 @@ void cell(float x, float y, float w, float h, float fill, float text_colour, con
     DRAW_TABLE_CELL();
 }
 
-void cell_above(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
-                float border) {
-    cell_inputs(x, y, w, h, fill, text_colour, border);
-    G.A$ = text;
-    DRAW_TABLE_CELL_ABOVE();
-}
-
 void two_line_box(float x, float y, float w, float h, float fill, float text_colour, const Str& upper,
                   const Str& lower, float border) {
     cell_inputs(x, y, w, h, fill, text_colour, border);

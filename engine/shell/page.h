@@ -55,9 +55,6 @@ void column_working(float x, float y, const Str& upper, const Str& lower, const 
 // DSM2 at its top.
 void cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
           float border = 3);
-// The same with the text on y and the box raised round it.
-void cell_above(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
-                float border = 3);
 // A box of two lines, `upper` over `lower` (an empty lower line puts the
 // upper one lower in the box).
 void two_line_box(float x, float y, float w, float h, float fill, float text_colour, const Str& upper,

@@ -13,7 +13,7 @@ namespace {
 // The enlarged "=" between the boxes: drawn directly, four times as large,
 // in the font the last text left selected, and a fixed step to the right.
 void big_equals() {
-    $PsSYMBOL40(0, 0, G.YI1 + 10, G.B2 + 10, "=", 4, 4, 3, 0, 0, 1);
+    draw::text(G.YI1 + 10, G.B2 + 10, "=", 4, 4, 3);
     G.YI1 = G.YI1 + 64;
 }
 
@@ -39,7 +39,7 @@ void relation(const Str& what, const Str& total) {
 // The system beside a brace, on the line 50 below: an empty piece puts the
 // cursor at the margin, the brace stands there and the equations 40 right.
 void system_below(const Str& first, const Str& second) {
-    at(0, G.B1, G.B2 + 50, "");
+    line(0, 50, "");
     braced_system(G.YI1, G.B2, first, second);
 }
 

@@ -90,7 +90,7 @@ void show_problem() {
 
 void ADMISSION_FEE_LOOP() {
     clear(0, 0, 1600, 1800);
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     drill([] {
         make_problem();
         show_problem();

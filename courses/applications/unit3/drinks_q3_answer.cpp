@@ -52,7 +52,7 @@ void DRINKS_Q3_ANSWER() {
     clear(0, 0, 1600, 1800);
     G.B1 = 38;
     G.B2 = 30;
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     at(3, G.B1, G.B2, SJ("教科書P51 問3"));
     pause();
 
