@@ -47,12 +47,24 @@ void cell_inputs(float x, float y, float w, float h, float fill, float text_colo
     G.YMOTO = text_colour;
 }
 
+// The chain's cursor after a box: its right edge and its top.
+void follow_box() {
+    G.YI1 = G.DSM1;
+    G.B2 = G.DSM2;
+}
+
 }  // namespace
 
-void cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text, float border) {
+void fixed_cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
+                float border) {
     cell_inputs(x, y, w, h, fill, text_colour, border);
     G.A$ = text;
     DRAW_TABLE_CELL();
+}
+
+void cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text, float border) {
+    fixed_cell(x, y, w, h, fill, text_colour, text, border);
+    follow_box();
 }
 
 void two_line_box(float x, float y, float w, float h, float fill, float text_colour, const Str& upper,
@@ -61,12 +73,11 @@ void two_line_box(float x, float y, float w, float h, float fill, float text_col
     G.YY$ = upper;
     G.T$ = lower;
     DRAW_TWO_LINE_BOX();
+    follow_box();
 }
 
 void boxed_title(float x, float y, const Str& title, float title_width, const Str& number, float number_width) {
     cell(x, y, title_width, 46, 13, 0, title, 3);
-    G.YI1 = G.DSM1;
-    G.B2 = y;
     cell(G.YI1 + 10, y, number_width, 44, 3, 13, number, 4);
 }
 

@@ -51,18 +51,24 @@ void column_working(float x, float y, const Str& upper, const Str& lower, const 
 
 // ------------------------------------------------------------ cells
 // A table cell with its top-left at (x, y): filled with `fill`, edged in
-// `border`, `text` centred in `text_colour`. Leaves DSM1 at its right edge,
-// DSM2 at its top.
+// `border`, `text` centred in `text_colour`. A cell is a piece of the chain
+// like a text: afterwards YI1 (and DSM1) is its right edge and B2 (and DSM2)
+// its top, so that the rows under a table go on from its last cell.
 void cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
           float border = 3);
+// The same cell with the chain's cursor left where it was (DSM1 and DSM2 as
+// after cell()): a table that stands beside the working, or a value filled
+// into a table already drawn while the working goes on elsewhere.
+void fixed_cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
+                float border = 3);
 // A box of two lines, `upper` over `lower` (an empty lower line puts the
-// upper one lower in the box).
+// upper one lower in the box), a piece of the chain as a cell is.
 void two_line_box(float x, float y, float w, float h, float fill, float text_colour, const Str& upper,
                   const Str& lower, float border = 3);
 // A boxed page title: the title cell (46 high, edged 3, filled 13, text 0)
-// and, 10 right of it, the number cell (44 high, edged 4, filled 3, text 13).
-// Leaves YI1 at the title cell's right edge, B2 at y and DSM1 at the number
-// cell's right edge.
+// and, 10 right of it, the number cell (44 high, edged 4, filled 3, text 13),
+// both pieces of the chain (afterwards YI1 is the number cell's right edge
+// and B2 is y).
 void boxed_title(float x, float y, const Str& title, float title_width, const Str& number,
                  float number_width);
 

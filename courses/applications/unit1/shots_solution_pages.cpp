@@ -19,16 +19,11 @@ void big_equals() {
 
 // One relation as boxes: "2点シュート / <what>" + "3点シュート / <what>" =
 // `total`, 60 below the current line. The boxes' borders take the draw width
-// in force.
+// in force; the "+" stands lower than their line, 10 after the first box.
 void relation(const Str& what, const Str& total) {
     two_line_box(G.B1, G.B2 + 60, 228, 90, 13, 0, SJ("2点シュート"), what);
-    G.YI1 = G.DSM1;
-    G.B2 = G.DSM2;
     fixed(3, G.YI1 + 10, G.B2 + 20, "+");
-    G.YI1 = G.DSM1;
-    two_line_box(G.YI1 + 10, G.B2, 228, 90, 13, 0, SJ("3点シュート"), what);
-    G.YI1 = G.DSM1;
-    G.B2 = G.DSM2;
+    two_line_box(G.DSM1 + 10, G.B2, 228, 90, 13, 0, SJ("3点シュート"), what);
     big_equals();
     pause();
     at(3, G.YI1, G.B2 + 20, total);

@@ -69,7 +69,7 @@ void empty_row(float y, float height, const Str& heading) {
 void fill_row(float y, float height, const Str (&texts)[3]) {
     for (int i = 0; i < 3; ++i) {
         pause();
-        cell(kColumns[i], y, 128, height, 15, 0, texts[i]);
+        fixed_cell(kColumns[i], y, 128, height, 15, 0, texts[i]);
     }
 }
 

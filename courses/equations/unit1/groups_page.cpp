@@ -8,8 +8,9 @@ using namespace page;
 namespace {
 
 // Value cell of the table: row 1 to 3, column k = 0 to 10 (groups of four).
+// The table stands under the working, which goes on above and beside it.
 void groups_cell(float row, float k, float fill, float text_colour, const Str& text) {
-    cell(G.GY5(k + 2), G.t0014(row), 60, 50, fill, text_colour, text);
+    fixed_cell(G.GY5(k + 2), G.t0014(row), 60, 50, fill, text_colour, text);
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ void UNIT1_GROUPS_PAGE() {
     G.t0014(3) = G.B2 + 280;
     const Str headers[3] = {SJ("4人班の数"), SJ("3人班の数"), SJ("合計人数")};
     for (int row = 1; row <= 3; ++row) {
-        cell(G.GY5(1), G.t0014(row), 190, 50, 13, 0, headers[row - 1]);
+        fixed_cell(G.GY5(1), G.t0014(row), 190, 50, 13, 0, headers[row - 1]);
         for (G.A1 = 0; G.A1 <= 10; G.A1 = G.A1 + 1)
             groups_cell(row, G.A1, 15, 0, row == 1 ? number_text(G.A1) : Str());
     }

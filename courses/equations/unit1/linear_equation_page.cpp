@@ -7,7 +7,8 @@ using namespace page;
 
 namespace {
 
-void y_cell(float k, const Str& text) { cell(G.GY5(2) + 76 * k, G.t0014(2), 76, 80, 15, 0, text); }
+// The left edge of the table's column for x = k.
+float column_x(float k) { return G.GY5(2) + 76 * k; }
 
 }  // namespace
 
@@ -29,22 +30,24 @@ void UNIT1_LINEAR_EQUATION_PAGE() {
     pause();
     cont(7, SJ(" 問１をしなさい。"));
 
-    // The table of x against y, with only the first two values of y shown.
+    // The table of x against y, with only the first two values of y shown;
+    // it stands beside the working, which goes on from the line above it.
     G.GY5(1) = G.B1 + 270;
     G.GY5(2) = G.GY5(1) + 76;
     G.t0014(1) = G.B2 + 70;
     G.t0014(2) = G.t0014(1) + 50;
-    cell(G.GY5(1), G.t0014(1), 76, 50, 13, 0, SJ("x"));
+    fixed_cell(G.GY5(1), G.t0014(1), 76, 50, 13, 0, SJ("x"));
     for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1)
-        cell(G.GY5(2) + 76 * G.A1, G.t0014(1), 76, 50, 15, 0, number_text(G.A1));
+        fixed_cell(column_x(G.A1), G.t0014(1), 76, 50, 15, 0, number_text(G.A1));
     for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1) {
         G.X = 36 - 4 * G.A1;
         G.R1B = 3;
         REDUCE_FRACTION();
         G.X$(G.A1) = G.T$;
     }
-    cell(G.GY5(1), G.t0014(2), 76, 80, 13, 0, SJ("y"));
-    for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1) y_cell(G.A1, G.A1 <= 1 ? G.X$(G.A1) : Str());
+    fixed_cell(G.GY5(1), G.t0014(2), 76, 80, 13, 0, SJ("y"));
+    for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1)
+        fixed_cell(column_x(G.A1), G.t0014(2), 76, 80, 15, 0, G.A1 <= 1 ? G.X$(G.A1) : Str());
 
     pause();
     line(0, 50, SJ("3y="));
@@ -53,13 +56,12 @@ void UNIT1_LINEAR_EQUATION_PAGE() {
     pause();
     fixed(3, G.B1, G.B2 + 70, SJ("y=ﾀ36-4x/3ﾀ"));
 
-    // The other values of y, one per key.
+    // The other values of y, one per key; the working goes on under the
+    // table, from its last cell.
     pause();
     for (G.A1 = 2; G.A1 <= 8; G.A1 = G.A1 + 1) {
         pause();
-        y_cell(G.A1, G.X$(G.A1));
-        G.YI1 = G.DSM1;
-        G.B2 = G.DSM2;
+        cell(column_x(G.A1), G.t0014(2), 76, 80, 15, 0, G.X$(G.A1));
     }
 
     pause();
