@@ -22,6 +22,31 @@ void labelled_system(float label_colour, const Str& label, float x, float y, con
     braced_system(G.YI1 + brace_gap, G.B2, first, second);
 }
 
+void system_brace(float x, float y, float height) {
+    brace(x, y, height, 0);
+    G.YI1 = x + 40;
+    G.B2 = y;
+}
+
+void draw_rows(const std::vector<Row>& rows) {
+    for (const Row& row : rows) {
+        switch (row.kind) {
+            case Row::At: at(row.colour, row.x, row.y, row.text); break;
+            case Row::Line: line(row.colour, row.step, row.text); break;
+            case Row::Cont: cont(row.colour, row.text); break;
+            case Row::Brace: system_brace(row.x, row.y, row.height); break;
+        }
+        if (row.pause_after) pause();
+    }
+}
+
+void worked_system(const Str& label, float x, float y, float margin, const Str& first, const Str& second,
+                   const std::vector<Row>& working) {
+    G.B1 = margin;
+    labelled_system(3, label, x, y, first, second, 0);
+    draw_rows(working);
+}
+
 void column_working(float x, float y, const Str& upper, const Str& lower, const Str& sign, float pitch,
                     float rule_colour, float colour) {
     G.YMOTO = colour;

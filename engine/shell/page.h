@@ -7,11 +7,13 @@
 //
 //   the text line chain  engine/text/chain.h (fixed, at, cont, line, blank,
 //                        measure, number_text)
-//   boxes, braces, cells, the unit cycle and the drill loop   here
+//   boxes, braces, rows kept as data, cells, the unit cycle and the drill
+//   loop   here
 //   the hand-over to the solver   engine/solver/hand_over.h
 #pragma once
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 #include "engine/globals.h"
 #include "engine/platform/draw.h"
@@ -25,7 +27,8 @@ namespace page {
 // Paints a box from (x, y), w wide and h high, with the page background
 // (page clears are larger than the window and rely on clipping).
 inline void clear(float x, float y, float w, float h) { draw::erase_rect(x, y, w, h); }
-// A key pause.
+// A key pause: the shell's PAUSE_FOR_KEY, named as a page's other rows are,
+// which is how pages call it.
 inline void pause() { PAUSE_FOR_KEY(); }
 
 // ------------------------------------------------------------ braces
@@ -40,6 +43,49 @@ void braced_system(float x, float y, const Str& first, const Str& second, float 
 // brace stands `brace_gap` right of the label's end.
 void labelled_system(float label_colour, const Str& label, float x, float y, const Str& first,
                      const Str& second, float brace_gap = 38);
+// A system's brace as a piece of the chain: the brace (colour 0) at (x, y),
+// after which the cursor is where the system's first equation starts (YI1
+// 40 right of x, B2 = y).
+void system_brace(float x, float y, float height = 100);
+
+// ------------------------------------------------------------ rows as data
+// Where a page keeps its rows as data (a list of answer pages, the working
+// under a system), each row is the call it stands for, made by the Row
+// function of the same name: Row::at(0, 80, 130, text) is at(0, 80, 130,
+// text) kept for later, Row::line(0, 50, text) is line(0, 50, text), and so
+// on. draw_rows() makes the calls in order, with a key pause after each row
+// marked kPause.
+inline constexpr bool kPause = true;
+struct Row {
+    enum Kind { At, Line, Cont, Brace };
+    Kind kind = At;
+    float colour = 0;
+    float x = 0, y = 0;  // At, Brace
+    float step = 0;      // Line
+    float height = 0;    // Brace
+    Str text;
+    bool pause_after = false;
+
+    static Row at(float colour, float x, float y, const Str& text, bool pause = false) {
+        return {At, colour, x, y, 0, 0, text, pause};
+    }
+    static Row line(float colour, float step, const Str& text, bool pause = false) {
+        return {Line, colour, 0, 0, step, 0, text, pause};
+    }
+    static Row cont(float colour, const Str& text, bool pause = false) {
+        return {Cont, colour, 0, 0, 0, 0, text, pause};
+    }
+    static Row system_brace(float x, float y, float height = 100) {
+        return {Brace, 0, x, y, 0, height, {}, false};
+    }
+};
+void draw_rows(const std::vector<Row>& rows);
+
+// A system worked by hand under its label: `label` in colour 3 at (x, y),
+// the system braced right after it (its equations 40 right of the brace, 50
+// apart), then the rows of the working with the margin B1 at `margin`.
+void worked_system(const Str& label, float x, float y, float margin, const Str& first, const Str& second,
+                   const std::vector<Row>& working);
 
 // ------------------------------------------------------------ column working
 // A column addition or subtraction in `colour` from (x, y): `upper` over

@@ -108,9 +108,7 @@ void show_page(const Form& form) {
     G.B1 = 114;
     G.B2 = 30;
     at(3, G.B1, G.B2, form.title);
-    brace(G.B1, G.B2 + 60);
-    G.YI1 = G.B1 + 40;
-    G.B2 = G.DSM2;
+    system_brace(G.B1, G.B2 + 60);
     fixed(0, G.YI1, G.B2, a1 + "x" + a2 + "y=" + r + SJ("…①"));
     // ② solved for the given letter, as given or as rearranged.
     const auto solved = [&](const Str& eq_label) {
