@@ -1,6 +1,6 @@
-// Unit 5 of Morvane run headless from the main menu: the aim page and the
-// section menu, each section's key presses, the tidying on its pages, and the
-// systems it hands to the solver.
+// Unit 5 of Morvane run headless from the main menu: each section's key
+// presses, the tidying on its pages, and the systems it hands to the solver
+// (the menu is in unit_cycle_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,45 +14,6 @@ namespace {
 const char* const kMenuLine = "①かっこ　②問8　③分数　④問9　⑤話しあおう　⑥A=B=C　⑦問10　⑧終了";
 std::string open_section(int n) { return "5\r" + std::to_string(n) + "\r"; }
 bool at_section_menu() { return at_menu(kMenuLine); }
-
-Layout aim_page() {
-    Layout page;
-    page.at(44, 240, 3, "<めあて>").at(44, 305, 0, "いろいろな連立方程式を工夫して解こう。");
-    return page;
-}
-
-// ------------------------------------------------------------ menu
-
-TEST(Unit5Menu, EntryShowsTheAimPageAndTheMenuAtOnce) {
-    ASSERT_TRUE(run_morvane("5\r"));
-    expect_page(aim_page());
-    EXPECT_TRUE(at_section_menu());
-}
-
-TEST(Unit5Menu, NumbersOutOfRangeAskAgainOverTheSamePage) {
-    for (const char* keys : {"0\r", "9\r", "-1\r", "\r", "1/0\r", "17/2\r"}) {
-        SCOPED_TRACE(keys);
-        ASSERT_TRUE(run_morvane(std::string("5\r") + keys));
-        expect_page(aim_page());
-        EXPECT_TRUE(at_section_menu());
-    }
-}
-
-TEST(Unit5Menu, ItemEightLeavesAndTheAimPageComesBackOnlyOnReEntry) {
-    ASSERT_TRUE(run_morvane("5\r8\r"));
-    EXPECT_FALSE(strip_shows(kMenuLine));
-    EXPECT_TRUE(page_has([](const auto& t) { return t.utf8 == "5　いろいろな連立方程式"; }));
-    // After a section the menu line stands over its page, not the aim page.
-    ASSERT_TRUE(run_morvane(open_section(6) + presses(10)));
-    EXPECT_FALSE(page_has([](const auto& t) { return t.utf8 == "<めあて>"; }));
-    ASSERT_TRUE(run_morvane(open_section(6) + presses(10) + "8\r5\r"));
-    expect_page(aim_page());
-}
-
-TEST(Unit5Menu, AFractionEntryChoosesByItsWholePart) {
-    ASSERT_TRUE(run_morvane("5\r7/2\r"));  // 3.5: section ③
-    EXPECT_TRUE(page_has([](const auto& t) { return t.utf8 == "例題4　次の連立方程式を解きなさい。"; }));
-}
 
 // ------------------------------------------------------- key counts
 
