@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "courses/equations/unit2/unit2.h"
+#include "courses/equations/unit4/unit4.h"
 #include "programs/morvane/morvane.h"
 #include "tests/common/course_harness.h"
 
@@ -176,6 +178,16 @@ TEST(MorvaneUnitCycle, AFractionEntryChoosesByItsValue) {
             EXPECT_FALSE(page_shows("<めあて>"));
         }
     }
+}
+
+// What a unit keeps of its own starts afresh with the program, as the shared
+// state does.
+TEST(MorvaneUnitCycle, StartUpPutsBackTheUnitsOwnState) {
+    unit2::XT = -1;
+    unit4::TXX = 3;
+    ASSERT_TRUE(run(morvane_course(), ""));
+    EXPECT_EQ(unit2::XT, 0);
+    EXPECT_EQ(unit4::TXX, 0);
 }
 
 }  // namespace
