@@ -11,6 +11,11 @@
 
 using namespace page;
 
+namespace unit4 {
+float TXX = 0;
+const bool registered = on_reset_globals([] { TXX = 0; });
+}  // namespace unit4
+
 namespace {
 
 struct Form {
@@ -39,8 +44,8 @@ void draw_system(const Form& form) {
             first = plat::random_whole(5, 1);
             G.XW = plat::random_whole(2, 0);
             if (G.XW == 0) first = -first;
-        } while (first == G.TXX);
-        G.TXX = first;
+        } while (first == unit4::TXX);
+        unit4::TXX = first;
         G.T(3) = coefficient(4, 1);  // a
         G.T(6) = coefficient(4, 1);  // b
         second = G.T(3) * first + G.T(6);
