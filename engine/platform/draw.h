@@ -14,6 +14,15 @@ namespace draw {
 
 using Point = std::pair<float, float>;  // (x, y)
 
+// The width of the lines, edges and braces drawn from here on.
+inline void set_width(float width) { FE$SETDRAWWIDTH(0, width); }
+
+// A text in the current font with its top-left at (x, y), magnified `h`
+// across and `v` down.
+inline void text(float x, float y, const Str& text, float h, float v, float colour) {
+    $PsSYMBOL40(0, 0, x, y, text, h, v, colour, 0, 0, 1);
+}
+
 // A filled box between two corners, edged in `edge`.
 inline void fill_box(float x1, float y1, float x2, float y2, float fill, float edge) {
     $PsLINE(0, 0, x1, y1, 0, x2, y2, -1, edge, 2, fill, -1, 3);

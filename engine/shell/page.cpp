@@ -22,6 +22,31 @@ void labelled_system(float label_colour, const Str& label, float x, float y, con
     braced_system(G.YI1 + brace_gap, G.B2, first, second);
 }
 
+void system_brace(float x, float y, float height) {
+    brace(x, y, height, 0);
+    G.YI1 = x + 40;
+    G.B2 = y;
+}
+
+void draw_rows(const std::vector<Row>& rows) {
+    for (const Row& row : rows) {
+        switch (row.kind) {
+            case Row::At: at(row.colour, row.x, row.y, row.text); break;
+            case Row::Line: line(row.colour, row.step, row.text); break;
+            case Row::Cont: cont(row.colour, row.text); break;
+            case Row::Brace: system_brace(row.x, row.y, row.height); break;
+        }
+        if (row.pause_after) pause();
+    }
+}
+
+void worked_system(const Str& label, float x, float y, float margin, const Str& first, const Str& second,
+                   const std::vector<Row>& working) {
+    G.B1 = margin;
+    labelled_system(3, label, x, y, first, second, 0);
+    draw_rows(working);
+}
+
 void column_working(float x, float y, const Str& upper, const Str& lower, const Str& sign, float pitch,
                     float rule_colour, float colour) {
     G.YMOTO = colour;
@@ -47,19 +72,24 @@ void cell_inputs(float x, float y, float w, float h, float fill, float text_colo
     G.YMOTO = text_colour;
 }
 
+// The chain's cursor after a box: its right edge and its top.
+void follow_box() {
+    G.YI1 = G.DSM1;
+    G.B2 = G.DSM2;
+}
+
 }  // namespace
 
-void cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text, float border) {
+void fixed_cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
+                float border) {
     cell_inputs(x, y, w, h, fill, text_colour, border);
     G.A$ = text;
     DRAW_TABLE_CELL();
 }
 
-void cell_above(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
-                float border) {
-    cell_inputs(x, y, w, h, fill, text_colour, border);
-    G.A$ = text;
-    DRAW_TABLE_CELL_ABOVE();
+void cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text, float border) {
+    fixed_cell(x, y, w, h, fill, text_colour, text, border);
+    follow_box();
 }
 
 void two_line_box(float x, float y, float w, float h, float fill, float text_colour, const Str& upper,
@@ -68,12 +98,11 @@ void two_line_box(float x, float y, float w, float h, float fill, float text_col
     G.YY$ = upper;
     G.T$ = lower;
     DRAW_TWO_LINE_BOX();
+    follow_box();
 }
 
 void boxed_title(float x, float y, const Str& title, float title_width, const Str& number, float number_width) {
     cell(x, y, title_width, 46, 13, 0, title, 3);
-    G.YI1 = G.DSM1;
-    G.B2 = y;
     cell(G.YI1 + 10, y, number_width, 44, 3, 13, number, 4);
 }
 

@@ -216,9 +216,11 @@ inline void expect_rows(const Layout& layout) {
     }
 }
 
-// The page shows exactly the expected texts (above the bottom strip).
-inline void expect_page(const Layout& layout) {
-    const std::vector<plat::VisibleText> shown = page_texts();
+// The page shows exactly the expected texts (above the bottom strip; only
+// those that start left of `left_of` when it is given, as for a column).
+inline void expect_page(const Layout& layout, float left_of = INFINITY) {
+    std::vector<plat::VisibleText> shown = page_texts();
+    std::erase_if(shown, [&](const plat::VisibleText& t) { return t.x >= left_of; });
     std::vector<bool> used(shown.size(), false);
     for (const Expect& e : layout.items()) {
         bool found = false;

@@ -1,5 +1,5 @@
-// Unit 1 of Morvane run headless from the main menu: the aim page, the
-// section menu, and the finished page and key pauses of every fixed section.
+// Unit 1 of Morvane run headless from the main menu: the finished page and
+// key pauses of every fixed section (the menu is in unit_cycle_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,54 +11,6 @@ using namespace unit1_test;
 namespace {
 
 std::string digits(int n) { return std::to_string(n); }
-
-// ------------------------------------------------------------ menu
-
-TEST(Unit1Menu, EntryShowsTheAimPageAndTheSectionMenu) {
-    ASSERT_TRUE(run_morvane(open_unit()));
-    Layout page;
-    page.at(44, 240, 5, "<めあて>").at(76, 305, 0, "二元一次方程式と解、連立方程式と解の意味をつかもう。");
-    expect_page(page);
-    EXPECT_TRUE(at_section_menu());
-}
-
-TEST(Unit1Menu, NumbersOutOfRangeAskAgainAndLeaveThePage) {
-    for (const char* keys : {"0\r", "9\r", "-3\r", "100\r", "\r", "18/2\r", "1/0\r"}) {
-        SCOPED_TRACE(keys);
-        ASSERT_TRUE(run_morvane(open_unit() + keys));
-        Layout page;
-        page.at(44, 240, 5, "<めあて>").at(76, 305, 0, "二元一次方程式と解、連立方程式と解の意味をつかもう。");
-        expect_page(page);
-        EXPECT_TRUE(at_section_menu());
-    }
-}
-
-TEST(Unit1Menu, ItemEightLeavesForTheMainMenuWhichOpensTheUnitAfresh) {
-    for (const char* leave : {"8\r", "16/2\r"}) {
-        SCOPED_TRACE(leave);
-        ASSERT_TRUE(run_morvane(open_unit() + leave));
-        bool main_menu = false;
-        for (const auto& t : plat::visible_notes()) main_menu |= t.utf8 == "1　連立方程式とその解";
-        EXPECT_TRUE(main_menu);
-        EXPECT_FALSE(strip_shows(kMenuLine));
-    }
-    // A section, out, and in again: the aim page on a cleared page.
-    ASSERT_TRUE(run_morvane(open_section(7) + "8\r" + open_unit()));
-    Layout page;
-    page.at(44, 240, 5, "<めあて>").at(76, 305, 0, "二元一次方程式と解、連立方程式と解の意味をつかもう。");
-    expect_page(page);
-}
-
-TEST(Unit1Menu, AFractionEntryChoosesByItsValue) {
-    ASSERT_TRUE(run_morvane(open_unit() + "4/2\r"));  // section ②
-    bool q1 = false;
-    for (const auto& t : page_texts()) q1 |= t.utf8 == "Q1 " && t.x == 40 && t.y == 30;
-    EXPECT_TRUE(q1);
-    ASSERT_TRUE(run_morvane(open_unit() + "7.9\r"));  // section ⑦
-    bool answer = false;
-    for (const auto& t : page_texts()) answer |= t.utf8 == "答　(ウ)";
-    EXPECT_TRUE(answer);
-}
 
 // ------------------------------------------------------- key counts
 

@@ -73,7 +73,7 @@ TEST(Unit2GeneratorRule, EqualMagnitudesMoveTheSecondCoefficientOnItsSignedValue
 TEST_F(Unit2Generators, AddSubtractDrawsTenNumbersInTheOrderOfItsRule) {
     for (float xt : {-1.0f, 1.0f}) {
         for (int seed = 0; seed < 300; ++seed) {
-            G.XT = xt;
+            unit2::XT = xt;
             $PaRandomize(static_cast<float>(seed));
             RANDOM_ADDSUB_SYSTEM();
             const System got = returned();
@@ -90,7 +90,7 @@ TEST_F(Unit2Generators, AddSubtractSystemsHaveOneLetterThatCancels) {
     std::set<float> a2_seen;
     for (float xt : {-1.0f, 1.0f}) {
         for (int i = 0; i < 5000; ++i) {
-            G.XT = xt;
+            unit2::XT = xt;
             RANDOM_ADDSUB_SYSTEM();
             const System s = returned();
             ASSERT_TRUE(std::fabs(s.x) >= 1 && std::fabs(s.x) <= 5 && std::fabs(s.y) >= 1 && std::fabs(s.y) <= 5);
@@ -173,7 +173,7 @@ TEST(Unit2Drills, EachProblemIsWorkedToTheDrawnSolution) {
             for (const auto& t : page_texts()) operation |= t.utf8 == d.operation && t.colour == 3;
             EXPECT_TRUE(operation);
             // The same seed gives the same system: the answer is its solution.
-            G.XT = d.xt;
+            unit2::XT = d.xt;
             $PaRandomize(static_cast<float>(seed));
             RANDOM_ADDSUB_SYSTEM();
             EXPECT_EQ(answer_line(), answer_of(G.DSM1, G.DSM2));

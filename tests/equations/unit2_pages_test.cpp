@@ -1,5 +1,5 @@
-// Unit 2 of Morvane run headless from the main menu: the aim page, the
-// section menu, and the finished page and key pauses of every fixed section.
+// Unit 2 of Morvane run headless from the main menu: the finished page and
+// key pauses of every fixed section (the menu is in unit_cycle_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,48 +9,6 @@
 using namespace unit2_test;
 
 namespace {
-
-Layout aim_page() {
-    Layout page;
-    page.at(44, 240, 3, "<めあて>");
-    page.at(44, 305, 0, "1 2つの方程式から、文字を1つだけふくむ方程式をつくろう。");
-    page.at(44, 370, 0, "2 連立方程式を加減法で解こう。");
-    return page;
-}
-
-bool main_menu_shown() {
-    for (const auto& t : plat::visible_notes())
-        if (t.utf8 == "2　加減法1") return true;
-    return false;
-}
-
-// ------------------------------------------------------------ menu
-
-TEST(Unit2Menu, EntryShowsTheAimPageAndAsksAgainOutOfRange) {
-    for (const char* keys : {"", "0\r", "-3\r", "10\r", "9.5\r", "\r", "1/0\r"}) {
-        SCOPED_TRACE(keys);
-        ASSERT_TRUE(run_morvane(open_unit() + keys));
-        expect_page(aim_page());
-        EXPECT_TRUE(at_section_menu());
-    }
-}
-
-TEST(Unit2Menu, NineLeavesAndTheNextEntryShowsTheAimPageAgain) {
-    for (const char* leave : {"9\r", "18/2\r"}) {
-        SCOPED_TRACE(leave);
-        ASSERT_TRUE(run_morvane(open_unit() + leave));
-        EXPECT_TRUE(main_menu_shown());
-        EXPECT_FALSE(strip_shows(kMenuLine));
-    }
-    ASSERT_TRUE(run_morvane(open_section(4) + presses(9) + "9\r" + open_unit()));
-    expect_page(aim_page());
-    EXPECT_TRUE(at_section_menu());
-}
-
-TEST(Unit2Menu, AFractionEntryChoosesByItsValue) {
-    ASSERT_TRUE(run_morvane(open_unit() + "6/2\r"));  // ③ ひいて
-    EXPECT_TRUE(page_shows("右辺どうしをひいて、"));
-}
 
 // ------------------------------------------------------- key counts
 

@@ -1,5 +1,5 @@
-// Unit 3 of Morvane run headless from the main menu: the aim page, the
-// section menu, and the finished page and key pauses of every fixed section.
+// Unit 3 of Morvane run headless from the main menu: the finished page and
+// key pauses of every fixed section (the menu is in unit_cycle_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,41 +10,6 @@
 using namespace unit3_test;
 
 namespace {
-
-Layout aim_page() {
-    Layout page;
-    page.at(44, 240, 3, "<めあて>");
-    page.at(44, 305, 0, "たしてもひいても文字が消去できないとき、どうしたらよいか考えよう。");
-    return page;
-}
-
-// ------------------------------------------------------------ menu
-
-TEST(Unit3Menu, EntryShowsTheAimPageAndAsksAgainOutOfRange) {
-    for (const char* keys : {"", "0\r", "7.5\r", "8\r", "-1\r", "\r"}) {
-        SCOPED_TRACE(keys);
-        ASSERT_TRUE(run_morvane(open_unit() + keys));
-        expect_page(aim_page());
-        EXPECT_TRUE(at_section_menu());
-    }
-}
-
-TEST(Unit3Menu, SevenLeavesAndFractionsChooseByValue) {
-    for (const char* leave : {"7\r", "14/2\r"}) {
-        SCOPED_TRACE(leave);
-        ASSERT_TRUE(run_morvane(open_unit() + leave));
-        EXPECT_FALSE(strip_shows(kMenuLine));
-        bool main_menu = false;
-        for (const auto& t : plat::visible_notes()) main_menu |= t.utf8 == "3　加減法2";
-        EXPECT_TRUE(main_menu);
-    }
-    ASSERT_TRUE(run_morvane(open_unit() + "6/2\r"));  // ③ 問4
-    EXPECT_TRUE(page_shows("問4"));
-    // After a section the menu stands under its page; the aim page is gone.
-    ASSERT_TRUE(run_morvane(open_section(3) + presses(9)));
-    EXPECT_TRUE(at_section_menu());
-    EXPECT_FALSE(page_shows("<めあて>"));
-}
 
 // ------------------------------------------------------- key counts
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "courses/equations/unit4/unit4.h"
 #include "tests/equations/unit4_support.h"
 
 using namespace unit4_test;
@@ -200,7 +201,7 @@ TEST(Unit4Generators, NoRepeatRuleAcrossGeneratorsRejectionsVisitsAndSections) {
         ASSERT_TRUE(run_morvane(keys_to_problem(3, true), 1,
                                 joined({x_first, offered_two, attempt(false, 3, 1, 1, 2, 1)})));
         EXPECT_EQ(answer_x(), "答 (x,y)=(3,4)");
-        EXPECT_EQ(G.TXX, 3);
+        EXPECT_EQ(unit4::TXX, 3);
     }
     // An attempt rejected for p + qa = 0 still counts: after its x = 4, the
     // previous problem's 2 may come straight back.
@@ -300,7 +301,7 @@ TEST(Unit4Generators, EverySeededProblemIsSolvedByItsShownSolution) {
             const float first = g.x_form ? y : x;
             EXPECT_GE(std::fabs(first), 1);
             EXPECT_LE(std::fabs(first), 5);
-            EXPECT_EQ(G.TXX, first);
+            EXPECT_EQ(unit4::TXX, first);
             for (float v : {a, b}) EXPECT_TRUE(std::fabs(v) >= 1 && std::fabs(v) <= 4) << v;
             EXPECT_TRUE(std::fabs(q) >= 1 && std::fabs(q) <= 5) << q;
             EXPECT_TRUE(std::fabs(p) >= (g.x_form ? 2 : 1) && std::fabs(p) <= (g.x_form ? 6 : 5)) << p;

@@ -1,5 +1,5 @@
-// Unit 4 of Morvane run headless from the main menu: the aim page, the
-// section menu, and the finished page and key pauses of every fixed section.
+// Unit 4 of Morvane run headless from the main menu: the finished page and
+// key pauses of every fixed section (the menu is in unit_cycle_test.cpp).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,42 +10,6 @@
 using namespace unit4_test;
 
 namespace {
-
-Layout aim_page() {
-    Layout page;
-    page.at(44, 240, 3, "<めあて>").at(44, 305, 0, "連立方程式を代入法で解こう。");
-    return page;
-}
-
-// ------------------------------------------------------------ menu
-
-TEST(Unit4Menu, EntryShowsTheAimPageAndTheSectionMenuAtOnce) {
-    ASSERT_TRUE(run_morvane(open_unit()));
-    expect_page(aim_page());
-    EXPECT_TRUE(at_section_menu());
-}
-
-TEST(Unit4Menu, NumbersOutsideOneToEightAskAgainAndLeaveThePage) {
-    for (const char* keys : {"0\r", "9\r", "-2\r", "8.5\r", "0.5\r", "\r", "1/0\r"}) {
-        SCOPED_TRACE(keys);
-        ASSERT_TRUE(run_morvane(open_unit() + keys));
-        expect_page(aim_page());
-        EXPECT_TRUE(at_section_menu());
-        EXPECT_EQ(plat::pending_keys(), 0u);
-    }
-}
-
-TEST(Unit4Menu, ItemEightLeavesForTheMainMenuWhichOpensTheUnitAfresh) {
-    ASSERT_TRUE(run_morvane(open_unit() + "8\r"));
-    bool main_menu = false;
-    for (const auto& t : plat::visible_notes()) main_menu |= t.utf8 == "4　代入法";
-    EXPECT_TRUE(main_menu);
-    EXPECT_FALSE(strip_shows(kMenuLine));
-    // A section, out, and in again: the aim page alone on a cleared page.
-    ASSERT_TRUE(run_morvane(open_section(4) + "8\r" + open_unit()));
-    expect_page(aim_page());
-    EXPECT_TRUE(at_section_menu());
-}
 
 // ------------------------------------------------------- key counts
 

@@ -1,9 +1,10 @@
-// Unit 5 of Morvane run headless from the main menu: the aim page and the
-// section menu, each section's key presses, the tidying on its pages, and the
-// systems it hands to the solver.
+// Unit 5 of Morvane run headless from the main menu: each section's key
+// presses, the tidying on its pages, and the systems it hands to the solver
+// (the menu is in unit_cycle_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/equations/worked_support.h"
 
@@ -14,45 +15,6 @@ namespace {
 const char* const kMenuLine = "①かっこ　②問8　③分数　④問9　⑤話しあおう　⑥A=B=C　⑦問10　⑧終了";
 std::string open_section(int n) { return "5\r" + std::to_string(n) + "\r"; }
 bool at_section_menu() { return at_menu(kMenuLine); }
-
-Layout aim_page() {
-    Layout page;
-    page.at(44, 240, 3, "<めあて>").at(44, 305, 0, "いろいろな連立方程式を工夫して解こう。");
-    return page;
-}
-
-// ------------------------------------------------------------ menu
-
-TEST(Unit5Menu, EntryShowsTheAimPageAndTheMenuAtOnce) {
-    ASSERT_TRUE(run_morvane("5\r"));
-    expect_page(aim_page());
-    EXPECT_TRUE(at_section_menu());
-}
-
-TEST(Unit5Menu, NumbersOutOfRangeAskAgainOverTheSamePage) {
-    for (const char* keys : {"0\r", "9\r", "-1\r", "\r", "1/0\r", "17/2\r"}) {
-        SCOPED_TRACE(keys);
-        ASSERT_TRUE(run_morvane(std::string("5\r") + keys));
-        expect_page(aim_page());
-        EXPECT_TRUE(at_section_menu());
-    }
-}
-
-TEST(Unit5Menu, ItemEightLeavesAndTheAimPageComesBackOnlyOnReEntry) {
-    ASSERT_TRUE(run_morvane("5\r8\r"));
-    EXPECT_FALSE(strip_shows(kMenuLine));
-    EXPECT_TRUE(page_has([](const auto& t) { return t.utf8 == "5　いろいろな連立方程式"; }));
-    // After a section the menu line stands over its page, not the aim page.
-    ASSERT_TRUE(run_morvane(open_section(6) + presses(10)));
-    EXPECT_FALSE(page_has([](const auto& t) { return t.utf8 == "<めあて>"; }));
-    ASSERT_TRUE(run_morvane(open_section(6) + presses(10) + "8\r5\r"));
-    expect_page(aim_page());
-}
-
-TEST(Unit5Menu, AFractionEntryChoosesByItsWholePart) {
-    ASSERT_TRUE(run_morvane("5\r7/2\r"));  // 3.5: section ③
-    EXPECT_TRUE(page_has([](const auto& t) { return t.utf8 == "例題4　次の連立方程式を解きなさい。"; }));
-}
 
 // ------------------------------------------------------- key counts
 
@@ -179,26 +141,142 @@ TEST(Unit5Sections, FractionsExampleSolvesBySubstitution) {
     EXPECT_FALSE(shows("係数に分数や小数のある連立方程式は、"));
 }
 
-TEST(Unit5Sections, AnswerPagesShowTheirLeftColumnBeforeTheSolverWaits) {
-    // Question 9 (3): a brace 115 high, the working over two lines.
-    ASSERT_TRUE(run_morvane(open_section(4) + presses(10)));
+// A page's own rows, each (colour, x, y, text).
+struct Row {
+    int colour;
+    float x, y;
+    const char* text;
+};
+Layout rows_of(std::initializer_list<Row> rows) {
     Layout page;
-    page.at(76, 30, 3, "問9　解答(3)");
-    page.at(116, 80, 0, "x+y=11 …①").at(116, 150, 0, "ﾀ8/100ﾀx+ﾀ9/100ﾀy=1 …②");
-    page.at(76, 220, 3, "100*②").at(76, 290, 0, "100*ﾀ8/100ﾀx+100*ﾀ9/100ﾀy").at(346, 360, 0, "=100*1");
-    page.at(76, 410, 0, "8x+9y=100 …③").at(76, 460, 3, "③を使って連立方程式をつくると");
-    expect_rows(page);
-    EXPECT_TRUE(has_brace(76, 80, 115));
-    // Nothing of the previous page is left.
-    EXPECT_FALSE(page_has([](const auto& t) { return t.utf8 == "問9　解答(2)"; }));
-    save_png("unit5-q9-3-start");
+    for (const Row& r : rows) page.at(r.x, r.y, r.colour, r.text);
+    return page;
+}
 
-    // Question 10 (2): no system of its own, only the solver's.
-    ASSERT_TRUE(run_morvane(open_section(7) + presses(5)));
-    Layout q10;
-    q10.at(40, 30, 3, "問10　解答(2)").at(40, 80, 3, "38を2回使って連立方程式をつくると");
-    expect_rows(q10);
-    EXPECT_EQ(braces().size(), 1u);
+// A page that hands its system to the solver: its own column, left of the
+// solver's work area, is complete when the solver first waits (after
+// `presses` keys in the section) and still the same when the working ends
+// four keys later. The given system's brace stands at the title's x.
+struct ColumnPage {
+    const char* name;
+    int section, presses;
+    float work_x;            // the solver's working starts here
+    Layout rows;             // every text left of it
+    float brace_y, brace_h;  // brace_h 0: the page has no system of its own
+};
+
+std::vector<ColumnPage> answer_pages() {
+    return {
+        {"question 8 (1)", 2, 0, 640,
+         rows_of({{3, 40, 30, "問8　解答(1)"}, {0, 80, 80, "4x+7y=39…①"}, {0, 80, 130, "2(x-y)=3x+3y…②"},
+                  {3, 40, 180, "②を整理すると"}, {0, 40, 230, "2x-2y-3x-3y=0"}, {0, 40, 280, "-x-5y=0 …③"},
+                  {3, 40, 330, "③を使って連立方程式をつくると"}}),
+         80, 100},
+        {"question 8 (2)", 2, 5, 640,
+         rows_of({{3, 40, 30, "問8　解答(2)"}, {0, 80, 80, "3(x+y)=2x-1 …①"}, {0, 80, 130, "x+y=-5 …②"},
+                  {3, 40, 180, "①を整理すると"}, {0, 40, 230, "3x+3y-2x=-1"}, {0, 40, 280, "x+3y=-1 …③"},
+                  {3, 40, 330, "③を使って連立方程式をつくると"}}),
+         80, 100},
+        {"question 8 (3)", 2, 10, 640,
+         rows_of({{3, 40, 30, "問8　解答(3)"}, {0, 80, 80, "3(x+2y)=5(x-4) …①"}, {0, 80, 130, "x+3y=-2 …②"},
+                  {3, 40, 180, "①を整理すると"}, {0, 40, 230, "3x+6y=5x-20"}, {0, 40, 280, "3x+6y-5x=-20"},
+                  {0, 40, 330, "-2x+6y=-20 …③"}, {3, 40, 380, "③を使って連立方程式をつくると"}}),
+         80, 100},
+        {"question 8 (4)", 2, 15, 640,
+         rows_of({{3, 40, 30, "問8　解答(4)"}, {0, 80, 80, "2x-(x+7y)=13 …①"}, {0, 80, 130, "2(x+3y)-5y=-4 …②"},
+                  {3, 40, 180, "①を整理すると"}, {0, 40, 230, "2x-x-7y=13"}, {0, 40, 280, "x-7y=13 …③"},
+                  {3, 40, 330, "②を整理すると"}, {0, 40, 380, "2x+6y-5y=-4"}, {0, 40, 430, "2x+y=-4 …④"},
+                  {3, 40, 480, "③,④を使って連立方程式をつくると"}}),
+         80, 100},
+        {"question 9 (1)", 4, 0, 640,
+         rows_of({{3, 76, 30, "問9　解答(1)"}, {0, 116, 80, "ﾀx/4ﾀ-ﾀy/5ﾀ=1 …①"}, {0, 116, 140, "3x+4y=-52 …②"},
+                  {3, 76, 200, "①の分母をはらうと"}, {0, 76, 260, "20*ﾀx/4ﾀ-20*ﾀy/5ﾀ=20*1"},
+                  {0, 76, 320, "5x-4y=20 …③"}, {3, 76, 370, "③を使って連立方程式をつくると"}}),
+         80, 100},
+        {"question 9 (2)", 4, 5, 640,
+         rows_of({{3, 76, 30, "問9　解答(2)"}, {0, 116, 80, "4x+y=10 …①"}, {0, 116, 140, "ﾀ2/3ﾀx+ﾀy/7ﾀ=2 …②"},
+                  {3, 76, 200, "②の分母をはらうと"}, {0, 76, 260, "21*ﾀ2/3ﾀx+21*ﾀy/7ﾀ=21*2"},
+                  {0, 76, 320, "14x+3y=42 …③"}, {3, 76, 370, "③を使って連立方程式をつくると"}}),
+         80, 125},
+        // The working over two lines, its second half from x 346.
+        {"question 9 (3)", 4, 10, 640,
+         rows_of({{3, 76, 30, "問9　解答(3)"}, {0, 116, 80, "x+y=11 …①"}, {0, 116, 150, "ﾀ8/100ﾀx+ﾀ9/100ﾀy=1 …②"},
+                  {3, 76, 220, "100*②"}, {0, 76, 290, "100*ﾀ8/100ﾀx+100*ﾀ9/100ﾀy"}, {0, 346, 360, "=100*1"},
+                  {0, 76, 410, "8x+9y=100 …③"}, {3, 76, 460, "③を使って連立方程式をつくると"}}),
+         80, 115},
+        {"question 9 (4)", 4, 15, 640,
+         rows_of({{3, 40, 30, "問9　解答(4)"}, {0, 80, 80, "ﾀx/2ﾀ-ﾀy/4ﾀ=1 …①"}, {0, 80, 150, "ﾀx/3ﾀ+ﾀy/2ﾀ=2 …②"},
+                  {3, 40, 220, "4*①"}, {0, 40, 270, "2x-y=4 …③"}, {3, 40, 340, "6*②"},
+                  {0, 40, 390, "2x+3y=12 …④"}, {3, 40, 440, "③④を使って連立方程式をつくると"}}),
+         80, 125},
+        {"question 10 (1)", 7, 0, 680,
+         rows_of({{3, 40, 30, "問10　解答(1)"}, {3, 40, 80, "4を2回使って連立方程式をつくると"},
+                  {0, 80, 130, "5x+2y=4 …①"}, {0, 80, 180, "-x-y+3=4 …②"}, {3, 40, 240, "②から"},
+                  {0, 40, 300, "-x-y=4-3"}, {0, 40, 350, "-x-y=1 …③"}, {0, 40, 400, "したがって、"}}),
+         130, 100},
+        // No system of its own: only the solver's.
+        {"question 10 (2)", 7, 5, 640,
+         rows_of({{3, 40, 30, "問10　解答(2)"}, {3, 40, 80, "38を2回使って連立方程式をつくると"}}), 0, 0},
+        {"question 10 (3)", 7, 10, 680,
+         rows_of({{3, 40, 30, "問10　解答(3)"}, {3, 40, 80, "5+3y を2回使って連立方程式をつくると"},
+                  {0, 80, 130, "3x+2y=5+3y …①"}, {0, 80, 180, "2x+11=5+3y …②"}, {3, 40, 240, "①から"},
+                  {0, 40, 300, "3x+2y-3y=5"}, {0, 40, 350, "3x-y=5 …③"}, {3, 40, 410, "②から"},
+                  {0, 40, 470, "2x-3y=5-11"}, {0, 40, 520, "2x-3y=-6 …④"}, {0, 40, 570, "したがって、"}}),
+         130, 100},
+        // The ingenuity pages tidy a step per key; their column is complete
+        // at the solver's first wait all the same.
+        {"ingenuity (1)", 5, 1, 640,
+         rows_of({{3, 40, 30, "工夫(1)"}, {0, 80, 80, "0.3x+0.4y=0.5 …①"}, {0, 80, 140, "x-2y=-5 …②"},
+                  {3, 40, 200, "10*①"}, {0, 40, 260, "10*0.3x+10*0.4y"}, {0, 364, 310, "=10*0.5"},
+                  {0, 40, 370, "3x+4y=5 …③"}, {3, 40, 420, "③を使って連立方程式をつくると"}}),
+         80, 100},
+        {"ingenuity (2)", 5, 7, 600,
+         rows_of({{3, 40, 30, "工夫(2)"}, {0, 80, 80, "0.1x+0.04y=15 …①"}, {0, 80, 150, "3x-2y=50 …②"},
+                  {3, 40, 220, "100*①"}, {0, 40, 280, "100*0.1x+100*0.04y"}, {0, 310, 330, "=100*15"},
+                  {0, 40, 380, "10x+4y=1500 …③"}, {3, 40, 430, "③を使って連立方程式をつくると"}}),
+         80, 100},
+        {"ingenuity (3)", 5, 14, 600,
+         rows_of({{3, 40, 30, "工夫(3)"}, {0, 80, 80, "y=-x+2 …①"}, {0, 80, 150, "0.5x+y=2.5 …②"},
+                  {3, 40, 220, "①より"}, {0, 40, 270, "x+y=2 …③"}, {3, 40, 340, "2*②"}, {0, 40, 390, "x+2y=5 …④"},
+                  {3, 40, 440, "③④を使って連立方程式をつくると"}}),
+         80, 100},
+        {"ingenuity (4)", 5, 21, 600,
+         rows_of({{3, 40, 30, "工夫(4)"}, {0, 80, 80, "-20x+10y=10 …①"}, {0, 80, 150, "500x=200(y-3) …②"},
+                  {3, 40, 220, "①/10"}, {0, 40, 270, "-2x+y=1 …③"}, {3, 40, 340, "②/100"},
+                  {0, 40, 390, "5x=2(y-3)"}, {0, 40, 440, "5x=2y-6"}, {0, 40, 490, "5x-2y=-6 …④"},
+                  {3, 40, 540, "③④を使って連立方程式をつくると"}}),
+         80, 100},
+    };
+}
+
+TEST(Unit5Sections, AnswerPagesShowTheirLeftColumnBeforeTheSolverWaits) {
+    for (const ColumnPage& p : answer_pages()) {
+        SCOPED_TRACE(p.name);
+        const float brace_x = p.rows.items().front().x;
+        auto own_braces = [&] {
+            std::vector<Brace> left;
+            for (const Brace& b : braces())
+                if (b.x < p.work_x) left.push_back(b);
+            return left;
+        };
+        // At the solver's first wait: nothing of the previous page is left.
+        ASSERT_TRUE(run_morvane(open_section(p.section) + presses(p.presses)));
+        EXPECT_TRUE(at_pause());
+        expect_page(p.rows, p.work_x);
+        const auto braced = own_braces();
+        ASSERT_EQ(braced.size(), p.brace_h > 0 ? 1u : 0u);
+        if (p.brace_h > 0) {
+            EXPECT_EQ(braced[0].x, brace_x);
+            EXPECT_EQ(braced[0].y, p.brace_y);
+            EXPECT_EQ(braced[0].height, p.brace_h);
+        }
+        // The working done: nothing of it strays into the column.
+        ASSERT_TRUE(run_morvane(open_section(p.section) + presses(p.presses + 4)));
+        expect_page(p.rows, p.work_x);
+        EXPECT_EQ(own_braces().size(), braced.size());
+        EXPECT_FALSE(answer_line().empty());
+        save_png("unit5-section" + std::to_string(p.section) + "-" + std::to_string(p.presses + 4));
+    }
 }
 
 TEST(Unit5Sections, IngenuityPagesTidyAStepPerKey) {

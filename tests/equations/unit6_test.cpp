@@ -1,6 +1,6 @@
-// Unit 6 of Morvane run headless from the main menu: its menu, the screens
-// of practice problem 1 and the page of practice problem 2, and the systems
-// they hand to the solver.
+// Unit 6 of Morvane run headless from the main menu: the screens of practice
+// problem 1 and the page of practice problem 2, and the systems they hand to
+// the solver (the menu is in unit_cycle_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,42 +16,9 @@ std::string open_section(int n) { return "6\r" + std::to_string(n) + "\r"; }
 bool at_unit_menu() { return at_menu(kMenuLine); }
 bool shows(const char* text) { return page_has([&](const auto& t) { return t.utf8 == text; }); }
 
-// ------------------------------------------------------------ menu
+// ------------------------------------------------------- key counts
 
-TEST(Unit6Menu, ComesStraightOnTheMainMenusClearedPage) {
-    ASSERT_TRUE(run_morvane("6\r"));
-    EXPECT_TRUE(page_texts().empty());
-    EXPECT_TRUE(at_unit_menu());
-    const auto strip = strip_texts();
-    EXPECT_TRUE(std::any_of(strip.begin(), strip.end(),
-                            [](const auto& t) { return t.utf8 == kMenuLine && t.x == 16 && t.y == 666; }));
-}
-
-TEST(Unit6Menu, NumbersOutOfRangeAskAgain) {
-    for (const char* keys : {"0\r", "4\r", "-1\r", "1/2\r", "\r", "1/0\r"}) {
-        SCOPED_TRACE(keys);
-        ASSERT_TRUE(run_morvane(std::string("6\r") + keys));
-        EXPECT_TRUE(page_texts().empty());
-        EXPECT_TRUE(at_unit_menu());
-    }
-    // Over a finished section the page stays as it was.
-    ASSERT_TRUE(run_morvane(open_section(2) + presses(4) + "0\r"));
-    EXPECT_TRUE(shows("(x,y)=(-6,8)"));
-    EXPECT_TRUE(at_unit_menu());
-}
-
-TEST(Unit6Menu, FractionsAreDividedBeforeTheChoice) {
-    ASSERT_TRUE(run_morvane("6\r6/2\r"));  // 3: the main menu
-    EXPECT_FALSE(strip_shows(kMenuLine));
-    EXPECT_TRUE(shows("6　練習問題"));
-    ASSERT_TRUE(run_morvane("6\r4/4\r"));  // 1: practice problem 1
-    EXPECT_TRUE(shows("P46 練習問題"));
-    EXPECT_TRUE(at_pause());
-    ASSERT_TRUE(run_morvane("6\r5/2\r"));  // 2.5: practice problem 2
-    EXPECT_TRUE(shows("2を2回使って連立方程式をつくると"));
-}
-
-TEST(Unit6Menu, EachSectionTakesItsKeysAndComesBackToTheMenu) {
+TEST(Unit6Sections, EachSectionTakesItsKeysAndComesBackToTheMenu) {
     const struct {
         int section, presses;
     } cases[] = {{1, 18}, {2, 4}};

@@ -513,21 +513,22 @@ TEST(StartUp, WithoutADisplayStopsAndSaysWhichItTried) {
         if (!std::filesystem::exists(program)) GTEST_SKIP() << program << " is not built";
         for (const Case& c : cases) {
             SCOPED_TRACE(program + ": " + c.what);
-            const std::string command = "env " + c.env + " ASAN_OPTIONS=detect_leaks=0 " + program + " 2>&1 >/dev/null";
-            const auto start = std::chrono::steady_clock::now();
+            // A program still running after 30 s hangs: timeout ends it with
+            // status 124. The bound only catches that; how fast it stops is
+            // no concern of this test.
+            const std::string command =
+                "timeout 30 env " + c.env + " ASAN_OPTIONS=detect_leaks=0 " + program + " 2>&1 >/dev/null";
             FILE* out = popen(command.c_str(), "r");
             ASSERT_NE(out, nullptr);
             std::string text;
             char buf[256];
             while (fgets(buf, sizeof buf, out)) text += buf;
             const int status = pclose(out);
-            const auto took = std::chrono::steady_clock::now() - start;
             EXPECT_TRUE(WIFEXITED(status));
+            EXPECT_NE(WEXITSTATUS(status), 124) << "still running after 30 s";
             EXPECT_NE(WEXITSTATUS(status), 0);
             EXPECT_NE(text.find("cannot open its window"), std::string::npos) << text;
             EXPECT_NE(text.find(c.expected), std::string::npos) << text;
-            // Only a hang: an off-screen driver would run on until a signal.
-            EXPECT_LT(took, 10s) << text;
         }
     }
 }

@@ -18,10 +18,6 @@ void column(float ii, float b1) {
     G.B2 = 30;
 }
 
-void lines(std::initializer_list<Line> rows) {
-    for (const Line& row : rows) line(row.colour, row.step, row.text);
-}
-
 void given_system(float x, float y, const Str& first, const Str& second, float step, float height) {
     brace(x, y, height, 0);
     fixed(0, x + 40, y, first);
@@ -44,7 +40,7 @@ void untitled_page(const Str& label) {
 
 void tidy_and_solve(float x, float y, const Tidied& t) {
     given_system(x, y, t.first, t.second, t.step, t.height);
-    for (const Line& row : t.tidying) line(row.colour, row.step, row.text);
+    draw_rows(t.tidying);
     column(t.column_x, t.column_x);
     run_after(SJ("  "), t.column_x, 30, t.column_x, t.system, t.label1, t.label2);
 }

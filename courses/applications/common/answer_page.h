@@ -1,8 +1,7 @@
 // What the answer pages of Talisse's units 5 to 7 share: a page that opens
-// with its boxed title, lines of working at the margin, and the column a
-// solver run starts in.
+// with its boxed title, the column a solver run starts in, and a system
+// tidied on the left and solved on the right.
 #pragma once
-#include <initializer_list>
 #include <vector>
 
 #include "engine/shell/page.h"
@@ -25,15 +24,6 @@ inline void mastery_page(const Str& number, float ii, float b1) {
 
 // A new column that starts again at the top line: II, B1 and B2 = 30.
 void column(float ii, float b1);
-
-// A line of working: `step` below the current line at the margin B1.
-struct Line {
-    float step;
-    float colour;
-    Str text;
-};
-// Each line at nl+step in turn.
-void lines(std::initializer_list<Line> rows);
 
 // A given system: the brace (`height` high, colour 0) at (x, y), the first
 // equation 40 right of it on its line (fixed), the second under it `step`
@@ -59,7 +49,7 @@ struct Tidied {
     Str first, second;  // the given system
     float step = 50;    // from the first given equation to the second
     float height = 100;  // of the brace
-    std::vector<Line> tidying;
+    std::vector<page::Row> tidying;
     page::System system;  // what the solver works
     Str label1, label2;
     float column_x = 608;

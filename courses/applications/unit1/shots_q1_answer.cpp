@@ -36,7 +36,7 @@ void SHOTS_Q1_ANSWER() {
     clear(0, 0, 1600, 1800);
     G.B1 = 38;
     G.B2 = 30;
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     at(3, G.B1, G.B2, SJ(kTitle));
     pause();
     line(0, 50, SJ("2点シュートであげた得点をx点、"));
@@ -63,7 +63,7 @@ void SHOTS_Q1_ANSWER() {
     G.II = 38;
     G.B1 = 38;
     G.B2 = 30;
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     at(3, G.B1, G.B2, SJ(kTitle));
     computed(G.B1, 70, SJ("2点シュートの本数は　"), SJ("ﾀ10/2ﾀ="), SJ("5(本)"));
     computed(G.B1, 70, SJ("3点シュートの本数は　"), SJ("ﾀ9/3ﾀ="), SJ("3(本)"));

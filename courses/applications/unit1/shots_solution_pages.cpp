@@ -13,22 +13,17 @@ namespace {
 // The enlarged "=" between the boxes: drawn directly, four times as large,
 // in the font the last text left selected, and a fixed step to the right.
 void big_equals() {
-    $PsSYMBOL40(0, 0, G.YI1 + 10, G.B2 + 10, "=", 4, 4, 3, 0, 0, 1);
+    draw::text(G.YI1 + 10, G.B2 + 10, "=", 4, 4, 3);
     G.YI1 = G.YI1 + 64;
 }
 
 // One relation as boxes: "2点シュート / <what>" + "3点シュート / <what>" =
 // `total`, 60 below the current line. The boxes' borders take the draw width
-// in force.
+// in force; the "+" stands lower than their line, 10 after the first box.
 void relation(const Str& what, const Str& total) {
     two_line_box(G.B1, G.B2 + 60, 228, 90, 13, 0, SJ("2点シュート"), what);
-    G.YI1 = G.DSM1;
-    G.B2 = G.DSM2;
     fixed(3, G.YI1 + 10, G.B2 + 20, "+");
-    G.YI1 = G.DSM1;
-    two_line_box(G.YI1 + 10, G.B2, 228, 90, 13, 0, SJ("3点シュート"), what);
-    G.YI1 = G.DSM1;
-    G.B2 = G.DSM2;
+    two_line_box(G.DSM1 + 10, G.B2, 228, 90, 13, 0, SJ("3点シュート"), what);
     big_equals();
     pause();
     at(3, G.YI1, G.B2 + 20, total);
@@ -39,7 +34,7 @@ void relation(const Str& what, const Str& total) {
 // The system beside a brace, on the line 50 below: an empty piece puts the
 // cursor at the margin, the brace stands there and the equations 40 right.
 void system_below(const Str& first, const Str& second) {
-    at(0, G.B1, G.B2 + 50, "");
+    line(0, 50, "");
     braced_system(G.YI1, G.B2, first, second);
 }
 

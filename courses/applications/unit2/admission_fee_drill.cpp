@@ -61,7 +61,7 @@ void show_problem() {
     line(0, 50, group(3, 4, 2));
     pause();
     line(3, 50, G.A1$(13) + "x+" + G.A1$(14) + "y=" + G.TITLE$(2));
-    G.PRICE_EQ2_Y = G.B2;
+    const float second_equation_y = G.B2;  // the solver moves B2
 
     // The working replaces the problem text on the right half.
     G.II = 620;
@@ -78,7 +78,7 @@ void show_problem() {
     G.LLT = 0;
 
     G.B1 = 30;
-    G.B2 = G.PRICE_EQ2_Y + 50;
+    G.B2 = second_equation_y + 50;
     pause();
     line(0, 50, SJ("これらは問題にあっている。"));
     pause();
@@ -90,7 +90,7 @@ void show_problem() {
 
 void ADMISSION_FEE_LOOP() {
     clear(0, 0, 1600, 1800);
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     drill([] {
         make_problem();
         show_problem();

@@ -11,7 +11,7 @@ void PRICE_Q2_ANSWER() {
     clear(0, 0, 1600, 1800);
     G.B1 = 38;
     G.B2 = 30;
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     at(3, G.B1, G.B2, SJ("教科書P50 問2　解答"));
     pause();
     line(0, 50, SJ("プリンをx個、"));

@@ -14,29 +14,20 @@ namespace {
 float column(int k) { return G.GY5(12) + 152 * static_cast<float>(k - 1); }
 float row(int r) { return G.t0014(static_cast<float>(10 + r)); }
 
-// A cell that the text line chain follows (its right edge and top).
-void chained_cell(float x, float y, float w, float h, float fill, const Str& text) {
-    cell(x, y, w, h, fill, 0, text);
-    G.YI1 = G.DSM1;
-    G.B2 = G.DSM2;
-}
-
 // A row's label cell and its three data cells, still to be filled in (the
-// third of them holds one blank when `blank_last`).
+// third of them holds one blank when `blank_last`). The working goes on
+// under the table.
 void empty_row(int r, float height, const Str& label, bool blank_last) {
-    chained_cell(G.GY5(11), row(r), 266, height, 13, label);
-    for (int k = 1; k <= 3; ++k) {
-        const Str text = k == 3 && blank_last ? Str(" ") : Str();
-        if (blank_last) chained_cell(column(k), row(r), 152, height, 15, text);
-        else cell(column(k), row(r), 152, height, 15, 0, text);
-    }
+    cell(G.GY5(11), row(r), 266, height, 13, 0, label);
+    for (int k = 1; k <= 3; ++k) cell(column(k), row(r), 152, height, 15, 0, k == 3 && blank_last ? Str(" ") : Str());
 }
 
-// The data row r filled from A1$(1..3), each cell after a key.
+// The data row r filled from A1$(1..3), each cell after a key, while the
+// working stays where it is.
 void fill_row(int r, float height) {
     for (G.A1 = 1; G.A1 <= 3; G.A1 = G.A1 + 1) {
         pause();
-        cell(column(static_cast<int>(G.A1)), row(r), 152, height, 15, 0, G.A1$(G.A1));
+        fixed_cell(column(static_cast<int>(G.A1)), row(r), 152, height, 15, 0, G.A1$(G.A1));
     }
 }
 
@@ -52,7 +43,7 @@ void DRINKS_Q3_ANSWER() {
     clear(0, 0, 1600, 1800);
     G.B1 = 38;
     G.B2 = 30;
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     at(3, G.B1, G.B2, SJ("教科書P51 問3"));
     pause();
 
@@ -62,7 +53,7 @@ void DRINKS_Q3_ANSWER() {
     G.t0014(12) = G.t0014(11) + 50;
     G.t0014(13) = G.t0014(12) + 50;
     G.t0014(14) = G.t0014(13) + 50;
-    chained_cell(G.GY5(11), row(1), 266, 50, 14, {});
+    cell(G.GY5(11), row(1), 266, 50, 14, 0, {});
     set_row_texts(SJ("お茶"), SJ("ドリンク"), SJ("合計"));
     for (int k = 1; k <= 3; ++k) cell(column(k), row(1), 152, 50, 13, 0, G.A1$(static_cast<float>(k)));
     empty_row(2, 50, SJ("先月の本数(本)"), false);

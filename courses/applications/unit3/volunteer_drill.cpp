@@ -69,7 +69,7 @@ void empty_row(float y, float height, const Str& heading) {
 void fill_row(float y, float height, const Str (&texts)[3]) {
     for (int i = 0; i < 3; ++i) {
         pause();
-        cell(kColumns[i], y, 128, height, 15, 0, texts[i]);
+        fixed_cell(kColumns[i], y, 128, height, 15, 0, texts[i]);
     }
 }
 
@@ -138,13 +138,13 @@ void show_working_and_answer() {
     G.LLT = 0;
     at(0, G.B1, G.B2 - 20, SJ("これらは問題に適している。"));
     pause();
-    at(5, G.B1, G.B2 + 50, SJ("答　男子") + G.REI0Y$ + SJ("人,女子") + G.N$ + SJ("人"));
+    line(5, 50, SJ("答　男子") + G.REI0Y$ + SJ("人,女子") + G.N$ + SJ("人"));
 }
 
 }  // namespace
 
 void VOLUNTEER_EXAMPLE_LOOP() {
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     clear(0, 0, 1600, 1800);
     drill([] {
         make_problem();

@@ -44,18 +44,19 @@ void dotted_arc(float from, float to, float side, float step, float height, cons
 }
 
 void table_frame(const SpeedTable& table) {
-    page::cell(table.left, kRowTop[0], table.label_width, kRowHeight[0], table.corner_fill, 0, Str());
+    page::fixed_cell(table.left, kRowTop[0], table.label_width, kRowHeight[0], table.corner_fill, 0, Str());
     for (int column = 1; column <= 3; ++column)
-        page::cell(column_left(table, column), kRowTop[0], kValueWidth, kRowHeight[0], 13, 0,
-                   table.heads[column - 1]);
+        page::fixed_cell(column_left(table, column), kRowTop[0], kValueWidth, kRowHeight[0], 13, 0,
+                         table.heads[column - 1]);
     for (int row = 1; row <= 3; ++row) {
-        page::cell(table.left, kRowTop[row], table.label_width, kRowHeight[row], 13, 0, table.row_labels[row - 1]);
+        page::fixed_cell(table.left, kRowTop[row], table.label_width, kRowHeight[row], 13, 0,
+                         table.row_labels[row - 1]);
         for (int column = 1; column <= 3; ++column) value_cell(table, row, column, Str());
     }
 }
 
 void value_cell(const SpeedTable& table, int row, int column, const Str& text) {
-    page::cell(column_left(table, column), kRowTop[row], kValueWidth, kRowHeight[row], 15, 0, text);
+    page::fixed_cell(column_left(table, column), kRowTop[row], kValueWidth, kRowHeight[row], 15, 0, text);
 }
 
 }  // namespace speed

@@ -31,7 +31,8 @@ void dotted_arc(float from, float to, float side, float step, float height, cons
                 float label_colour, float dot_colour, float shift = 0);
 
 // The table's columns: the label column from `left`, `label_width` wide,
-// then the two legs and the whole trip, 114 wide each.
+// then the two legs and the whole trip, 114 wide each. The table is a figure
+// beside the working: its cells leave the chain's cursor where it was.
 struct SpeedTable {
     float left;
     float label_width;

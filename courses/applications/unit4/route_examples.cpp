@@ -56,7 +56,7 @@ void show_route_example(const RouteExample& p) {
     clear(0, 0, 1600, 1800);
     G.B1 = 38;
     G.B2 = 30;
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     at(3, G.B1, G.B2, p.title);
     for (int k = 0; k < p.title_pauses; ++k) pause();
 

@@ -179,7 +179,7 @@ void MAKE_WALK_RUN_PROBLEM() {
 }
 
 void WALK_RUN_PRACTICE_LOOP() {
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     clear(0, 0, 1600, 1800);
     drill([] {
         MAKE_WALK_RUN_PROBLEM();

@@ -3,7 +3,6 @@
 #include "courses/applications/common/answer_page.h"
 
 using namespace page;
-using answers::Line;
 
 namespace {
 
@@ -37,19 +36,15 @@ void NUMBER_SUM_ANSWER() {
 
     answers::column(40, 684);
     at(3, G.B1, G.B2, SJ("②を①に代入して"));
-    answers::lines({
-        {50, 0, SJ("2y+10+y=100")},
-        {50, 0, SJ("2y+y=100-10")},
-        {50, 0, SJ("3y=90")},
-        {50, 3, SJ("y=30")},
-    });
+    line(0, 50, SJ("2y+10+y=100"));
+    line(0, 50, SJ("2y+y=100-10"));
+    line(0, 50, SJ("3y=90"));
+    line(3, 50, SJ("y=30"));
     pause();
-    answers::lines({
-        {50, 3, SJ("y=30 を②に代入して")},
-        {50, 0, SJ("x=2*30+10")},
-        {50, 0, SJ("x=60+10=70")},
-        {50, 3, SJ("(x,y)=(70,30)")},
-    });
+    line(3, 50, SJ("y=30 を②に代入して"));
+    line(0, 50, SJ("x=2*30+10"));
+    line(0, 50, SJ("x=60+10=70"));
+    line(3, 50, SJ("(x,y)=(70,30)"));
     pause();
     line(0, 50, SJ("これらは問題に適している。"));
     line(5, 50, SJ("答　70と30"));
@@ -67,11 +62,9 @@ void RECYCLING_ANSWER() {
     line(0, 50, SJ("①より x+y=960-220=740"));
     line(3, 50, SJ("x+y=740…③"));
     pause();
-    answers::lines({
-        {50, 0, SJ("②より 7x+6y+1760=6640")},
-        {50, 0, SJ("7x+6y=6640-1760=4880")},
-        {50, 3, SJ("7x+6y=4880…④")},
-    });
+    line(0, 50, SJ("②より 7x+6y+1760=6640"));
+    line(0, 50, SJ("7x+6y=6640-1760=4880"));
+    line(3, 50, SJ("7x+6y=4880…④"));
     pause();
 
     answers::column(640, 667);

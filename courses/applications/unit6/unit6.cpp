@@ -44,15 +44,15 @@ void one_line(float step, const Str& side, const Str& value, const Str& mark) {
 // Two lines: the substitution and its value on a second line at the margin.
 void two_lines(float step, const Str& side, const Str& substituted, const Str& value, const Str& mark) {
     at(0, G.B1 + 27, G.B2 + step, side);
-    at(0, G.B1, G.B2 + 50, substituted);
+    line(0, 50, substituted);
     cont(0, value);
     cont(3, mark);
 }
 // Two sides: each side worked out, then the verdict.
 void two_sides(float step, const Str& left, const Str& right, const Str& verdict) {
     at(0, G.B1 + 27, G.B2 + step, left);
-    at(0, G.B1, G.B2 + 50, right);
-    at(3, G.B1, G.B2 + 50, verdict);
+    line(0, 50, right);
+    line(3, 50, verdict);
 }
 // A system's letter at the column origin, on the line its first check takes.
 void letter(float step, const Str& name) { fixed(3, G.II, G.B2 + step, name); }
@@ -78,7 +78,7 @@ void CHECK_WHICH_SOLUTION_ANSWER() {
     letter(50, SJ("エ"));
     two_lines(50, SJ("x+2y"), SJ("=4+2*2"), SJ("=4+4=8　　"), SJ("×"));
     two_sides(50, SJ("左辺=y=2"), SJ("右辺=x+2=4+2=6"), SJ("左辺≠右辺　　×"));
-    at(5, G.B1, G.B2 + 80, SJ("答　アとウ"));
+    line(5, 80, SJ("答　アとウ"));
 }
 
 void CHECK_SOLVE_ANSWER() {

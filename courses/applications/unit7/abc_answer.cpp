@@ -12,10 +12,10 @@ void MASTERY_ABC_ANSWER() {
     answers::tidy_and_solve(G.B1, G.B2 + 50,
                             {.first = SJ("4x-y-7=-1…①"),
                              .second = SJ("3x+2y=-1…②"),
-                             .tidying = {{50, 3, SJ("①から")},
-                                         {50, 0, SJ("4x-y=-1+7")},
-                                         {50, 0, SJ("4x-y=6…③")},
-                                         {50, 3, SJ("③を使って連立方程式をつくると")}},
+                             .tidying = {Row::line(3, 50, SJ("①から")),
+                                         Row::line(0, 50, SJ("4x-y=-1+7")),
+                                         Row::line(0, 50, SJ("4x-y=6…③")),
+                                         Row::line(3, 50, SJ("③を使って連立方程式をつくると"))},
                              .system = {4, -1, 6, 3, 2, -1},
                              .label1 = SJ("③"),
                              .label2 = SJ("②")});
@@ -24,21 +24,17 @@ void MASTERY_ABC_ANSWER() {
     answers::untitled_page(SJ("(2)"));
     cont(0, SJ("1を2回使うと"));
     answers::given_system(40, G.B2 + 70, SJ("ﾀx+y/4ﾀ=1…①"), SJ("ﾀx+1/3ﾀ=1…②"), 70);
-    answers::lines({
-        {70, 3, SJ("4*①から")},
-        {50, 0, SJ("x+y=4…③")},
-        {70, 3, SJ("3*②から")},
-        {50, 0, SJ("x+1=3")},
-        {50, 3, SJ("x")},
-    });
+    line(3, 70, SJ("4*①から"));
+    line(0, 50, SJ("x+y=4…③"));
+    line(3, 70, SJ("3*②から"));
+    line(0, 50, SJ("x+1=3"));
+    line(3, 50, SJ("x"));
     cont(0, SJ("=3-1"));
     cont(3, SJ("=2"));
     answers::column(608, 608);
-    answers::lines({
-        {50, 3, SJ("この値を③に代入して")},
-        {50, 0, SJ("2+y=4")},
-        {50, 3, SJ("y")},
-    });
+    line(3, 50, SJ("この値を③に代入して"));
+    line(0, 50, SJ("2+y=4"));
+    line(3, 50, SJ("y"));
     cont(0, SJ("=4-2"));
     cont(3, SJ("=2"));
     line(5, 50, SJ("(x,y)=(2,2)"));
@@ -49,14 +45,14 @@ void MASTERY_ABC_ANSWER() {
     answers::tidy_and_solve(40, G.B2 + 50,
                             {.first = SJ("3x+2y=5+3y…①"),
                              .second = SJ("2x+11=5+3y…②"),
-                             .tidying = {{50, 3, SJ("①から")},
-                                         {50, 0, SJ("3x+2y-3y=5")},
-                                         {50, 0, SJ("3x-y=5…③")},
-                                         {50, 3, SJ("②から")},
-                                         {50, 0, SJ("2x-3y=5-11")},
-                                         {50, 0, SJ("2x-3y=-6…④")},
-                                         {50, 3, SJ("③,④を使って")},
-                                         {50, 3, SJ("連立方程式をつくると")}},
+                             .tidying = {Row::line(3, 50, SJ("①から")),
+                                         Row::line(0, 50, SJ("3x+2y-3y=5")),
+                                         Row::line(0, 50, SJ("3x-y=5…③")),
+                                         Row::line(3, 50, SJ("②から")),
+                                         Row::line(0, 50, SJ("2x-3y=5-11")),
+                                         Row::line(0, 50, SJ("2x-3y=-6…④")),
+                                         Row::line(3, 50, SJ("③,④を使って")),
+                                         Row::line(3, 50, SJ("連立方程式をつくると"))},
                              .system = {3, -1, 5, 2, -3, -6},
                              .label1 = SJ("③"),
                              .label2 = SJ("④")});

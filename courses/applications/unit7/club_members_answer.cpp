@@ -22,14 +22,13 @@ void frame_row(int row, float label_fill, const Str& label, float value_fill, co
     cell(value_x(1), y, 152, h, value_fill, 0, v1);
     cell(value_x(2), y, 152, h, value_fill, 0, v2);
     cell(value_x(3), y, 152, h, value_fill, 0, v3);
-    G.B2 = y;
-    G.YI1 = G.DSM1;
 }
 
-// A value filled in: the cell drawn again over the empty one, after a pause.
+// A value filled in: the cell drawn again over the empty one, after a
+// pause, while the working stays where it is.
 void fill_in(int row, int column, const Str& value) {
     pause();
-    cell(value_x(column), kRowTop[row], 152, kRowHeight[row], 15, 0, value);
+    fixed_cell(value_x(column), kRowTop[row], 152, kRowHeight[row], 15, 0, value);
 }
 
 }  // namespace

@@ -8,27 +8,21 @@ using namespace page;
 void MASTERY_FIND_CONSTANTS_ANSWER() {
     answers::mastery_page(SJ("3"), 40, 67);
     answers::given_system(G.B1, G.B2 + 50, SJ("ax+6y=6…①"), SJ("-3x+by=34…②"));
-    answers::lines({
-        {60, 0, SJ("解が(x,y)=(-3,5) だから")},
-        {50, 3, SJ("①,②に、x=-3,y=5 を代入して")},
-    });
+    line(0, 60, SJ("解が(x,y)=(-3,5) だから"));
+    line(3, 50, SJ("①,②に、x=-3,y=5 を代入して"));
     answers::given_system(G.B1, G.B2 + 70, SJ("-3a+30=6…③"), SJ("9+5b=34…④"));
-    answers::lines({
-        {50, 3, SJ("③から")},
-        {50, 0, SJ("-3a=6-30")},
-        {50, 0, SJ("-3a=-24")},
-        {50, 3, SJ("a=8")},
-    });
+    line(3, 50, SJ("③から"));
+    line(0, 50, SJ("-3a=6-30"));
+    line(0, 50, SJ("-3a=-24"));
+    line(3, 50, SJ("a=8"));
 
     G.B1 = 722;
     G.B2 = 30;
-    answers::lines({
-        {50, 3, SJ("④から")},
-        {50, 0, SJ("5b=34-9")},
-        {50, 0, SJ("5b=25")},
-        {50, 3, SJ("b=5")},
-        {70, 5, SJ("答 a=8,b=5")},
-    });
+    line(3, 50, SJ("④から"));
+    line(0, 50, SJ("5b=34-9"));
+    line(0, 50, SJ("5b=25"));
+    line(3, 50, SJ("b=5"));
+    line(5, 70, SJ("答 a=8,b=5"));
 }
 
 void MASTERY_DIGIT_SWAP_ANSWER() {

@@ -50,7 +50,7 @@ void MASTERY_TRAIN_ANSWER() {
 
 void MASTERY_GO_STONES_ANSWER() {
     // The wider pen, set before the title cells, stays after the answer.
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
     answers::titled_page(answers::mastery_title(), 360, SJ("7"), 30, 57);
     pause();
     at(3, G.II, G.B2 + 60, SJ("い"));

@@ -60,18 +60,18 @@ void make_problem() {
 void check_equation(float first, const Str& label) {
     const Str x = G.TITLE$(1);
     const Str y = G.TITLE$(2);
-    at(3, G.B1, G.B2 + 60, "x=" + x + ",y=" + y + SJ("を") + label + SJ("の左辺に代入して"));
-    PAUSE_FOR_KEY();
+    line(3, 60, "x=" + x + ",y=" + y + SJ("を") + label + SJ("の左辺に代入して"));
+    pause();
     at(0, G.II, G.B2 + 60,
           label + SJ("の左辺=") + G.A1$(first) + "*" + G.TITLE$(11) + G.A1$(first + 1) + "*" +
               G.TITLE$(12));
-    PAUSE_FOR_KEY();
-    at(0, G.B1, G.B2 + 60, "=" + G.A1$(first + 3) + G.A1$(first + 4) + "=");
-    PAUSE_FOR_KEY();
+    pause();
+    line(0, 60, "=" + G.A1$(first + 3) + G.A1$(first + 4) + "=");
+    pause();
     cont(3, G.A1$(first + 5));
-    PAUSE_FOR_KEY();
+    pause();
     cont(7, G.A1$(first == 1 ? 51 : 52));
-    PAUSE_FOR_KEY();
+    pause();
 }
 
 void show_problem() {
@@ -85,12 +85,12 @@ void show_problem() {
 
     braced_system(G.B1, G.B2 + 50, G.A1$(1) + "x" + G.A1$(2) + "y=" + G.A1$(3) + SJ("…①"),
                   G.A1$(11) + "x" + G.A1$(12) + "y=" + G.A1$(13) + SJ("…②"));
-    PAUSE_FOR_KEY();
+    pause();
 
     check_equation(1, SJ("①"));
     check_equation(11, SJ("②"));
 
-    at(5, G.B1, G.B2 + 70, G.A1$(50));
+    line(5, 70, G.A1$(50));
 }
 
 }  // namespace

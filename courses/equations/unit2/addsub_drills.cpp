@@ -10,6 +10,11 @@
 
 using namespace page;
 
+namespace unit2 {
+float XT = 0;
+const bool registered = on_reset_globals([] { XT = 0; });
+}  // namespace unit2
+
 namespace {
 
 // Negates `value` on a coin of 0; the coin stays in t0001.
@@ -29,7 +34,7 @@ void swap_values(float& a, float& b) {
 void addsub_drill(float xt, const Str& right_sides, const Str& label, const Str& closing) {
     clear(0, 0, 1600, 1800);
     drill([&] {
-        G.XT = xt;
+        unit2::XT = xt;
         RANDOM_ADDSUB_SYSTEM();
         drill_problem({SJ("左辺どうし、"), right_sides, SJ("連立方程式を解きなさい。")}, 600, label);
     });
@@ -50,7 +55,7 @@ void RANDOM_ADDSUB_SYSTEM() {
     // Equal magnitudes would remove both letters at once: move a2 by one on
     // its signed value (3 to 4, -3 to -2, -2 to -1).
     if (std::fabs(G.T(1)) == std::fabs(G.T(3))) G.T(3) = G.T(3) + 1;
-    G.T(4) = G.XT == -1 ? G.T(2) : -G.T(2);
+    G.T(4) = unit2::XT == -1 ? G.T(2) : -G.T(2);
     // Half the time the ±1 letter is x.
     G.XW = plat::random_whole(2, 0);
     if (G.XW == 0) {

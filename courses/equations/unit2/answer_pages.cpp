@@ -21,9 +21,9 @@ void UNIT2_Q3_ANSWERS() {
     const float sentence = G.GY3(1);
     clear(0, sentence, 480, 1800);
     G.B2 = sentence;
-    at(7, G.B1, G.B2 + 10, SJ("この値を①に代入して"));
-    at(0, G.B1, G.B2 + 70, SJ("ﾀ3/2ﾀ+y=2"));
-    at(3, G.B1, G.B2 + 70, SJ("y"));
+    line(7, 10, SJ("この値を①に代入して"));
+    line(0, 70, SJ("ﾀ3/2ﾀ+y=2"));
+    line(3, 70, SJ("y"));
     fixed(0, G.YI1, G.B2, SJ("=2-ﾀ3/2ﾀ"));
     at(0, G.YI1, G.B2 + 70, SJ("=ﾀ4/2ﾀ-ﾀ3/2ﾀ"));
     cont(G.TKAI2, SJ("=ﾀ1/2ﾀ"));

@@ -18,16 +18,16 @@ void UNIT2_FIND_METHOD_PAGE() {
     clear(0, 0, 1600, 1800);
     G.B1 = 38;
     G.B2 = 30;
-    FE$SETDRAWWIDTH(0, 5);
+    draw::set_width(5);
 
     // With pictures.
     at(3, G.B1, G.B2, SJ("教科書P39 ひろげよう"));
-    at(kPictogram, G.B1, G.B2 + 60, SJ("ｶ"));
+    line(kPictogram, 60, SJ("ｶ"));
     cont(0, SJ("を鉛筆、"));
     cont(kPictogram, SJ("ｷ"));
     cont(0, SJ("をノートとすると"));
     pause();
-    at(kPictogram, G.B1, G.B2 + 80, SJ("ｶｶｶ"));
+    line(kPictogram, 80, SJ("ｶｶｶ"));
     at(kPictogram, G.YI1 + 30, G.B2, SJ("ｷ"));
     at(0, G.YI1 + 30, G.B2, SJ("→250円…①"));
     pause();
@@ -37,17 +37,17 @@ void UNIT2_FIND_METHOD_PAGE() {
     pause();
     // The arrows of the two pencils and of the one pencil stand under the
     // arrow of ②.
-    at(kPictogram, G.B1, G.B2 + 80, SJ("ｶｶ"));
+    line(kPictogram, 80, SJ("ｶｶ"));
     at(0, G.YI1 + 76 + 60, G.B2, SJ("→"));
     pause();
     cont(0, SJ("100円…③"));
     pause();
-    at(kPictogram, G.B1, G.B2 + 80, SJ("ｶ"));
+    line(kPictogram, 80, SJ("ｶ"));
     at(0, G.YI1 + 114 + 60, G.B2, SJ("→"));
     pause();
     cont(0, SJ("50円…④"));
     pause();
-    at(kPictogram, G.B1, G.B2 + 80, SJ("ｷ"));
+    line(kPictogram, 80, SJ("ｷ"));
     at(0, G.YI1 + 30, G.B2, SJ("→"));
     pause();
     cont(0, SJ("150円-50円=100円…⑤"));
@@ -80,5 +80,5 @@ void UNIT2_FIND_METHOD_PAGE() {
     pause();
     at(3, G.B1, G.t0014(5) + 50, SJ("x=50 を②に代入して"));
     pause();
-    at(5, G.B1, G.B2 + 150, SJ("文字を1つだけにすれば解ける。"));
+    line(5, 150, SJ("文字を1つだけにすれば解ける。"));
 }

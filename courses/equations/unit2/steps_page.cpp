@@ -22,7 +22,7 @@ void UNIT2_STEPS_PAGE() {
     pause();
     note(7, G.XI2, G.B3 + 60, SJ("(1)"));
     note_cont(0, SJ("①-②でxだけの式に変形する。"));
-    G.X_UNIT = G.DSM2;
+    const float X_UNIT = G.DSM2;  // the line of note (1)
     pause();
     at(0, G.XJ2, G.B2 + 50, SJ(" x  =50"));
     pause();
@@ -46,5 +46,5 @@ void UNIT2_STEPS_PAGE() {
     note_cont(0, SJ("答を書く。"));
     pause();
     // Under note (1), whatever line the notes have reached.
-    note(5, G.XI2 + 114, G.X_UNIT + 60, SJ("yを消去する"));
+    note(5, G.XI2 + 114, X_UNIT + 60, SJ("yを消去する"));
 }

@@ -20,6 +20,12 @@ void UNIT2_Q2_ANSWERS();        // ⑥ answers to question 2
 void UNIT2_PRACTICE_LOOP();     // ⑦ drill: adding and subtracting in turn
 void UNIT2_Q3_ANSWERS();        // ⑧ answers to question 3
 
+namespace unit2 {
+// The add/subtract generator's switch, set by its drill before each call:
+// -1 when the ±1 letter has equal coefficients, any other value opposite.
+extern float XT;
+}  // namespace unit2
+
 // A random system whose one letter has the coefficient 1 or -1 in both
 // equations: the same in both when XT is -1 (subtracting removes it),
 // opposite otherwise (adding removes it). a1, b1, a2, b2 into GX3(1..4),

@@ -23,7 +23,7 @@ void found_x() { at(3, G.YI1 + 40, G.B2, "x=2"); }
 void y_and_answer() {
     line(3, 50, SJ("x=2 を①に代入して"));
     line(3, 50, "y=");
-    PAUSE_FOR_KEY();
+    pause();
     cont(0, "4*2-11=8-11=");
     cont(3, "-3");
     line(5, 50, SJ("答 (x,y)=(2,-3)"));
@@ -34,12 +34,12 @@ void y_and_answer() {
 void finish_column(const Str& first, const Str& second) {
     for (const Str& text : {first, second, Str("-4x=-8")}) {
         line(0, 50, text);
-        PAUSE_FOR_KEY();
+        pause();
     }
     found_x();
-    PAUSE_FOR_KEY();
+    pause();
     y_and_answer();
-    PAUSE_FOR_KEY();
+    pause();
 }
 
 }  // namespace
@@ -49,12 +49,12 @@ void UNIT4_DISCUSSION_PAGE() {
     G.B1 = 38;
     G.B2 = 30;
     labelled_system(3, SJ("どのように解く？"), G.B1, G.B2, SJ("y=4x-11…①"), SJ("8x-3y=25…②"), 0);
-    PAUSE_FOR_KEY();
+    pause();
     at(7, G.B1, G.B2, SJ("<加減法>"));
     line(3, 50, SJ("①*3 3y=12x-33…①'"));
     line(3, 50, SJ("①'+② 8x=12x-8"));
     keep_column(1);
-    PAUSE_FOR_KEY();
+    pause();
 
     G.B1 = 722;
     G.B2 = 30;
@@ -63,7 +63,7 @@ void UNIT4_DISCUSSION_PAGE() {
     at(3, G.B1 - 34, G.B2 + 50, SJ("①'の3yで②の3yをおきかえると"));
     line(3, 50, "8x-(12x-33)=25");
     keep_column(2);
-    PAUSE_FOR_KEY();
+    pause();
 
     // The addition comes whole, with its result: its own pause does not wait.
     resume_column(1);
@@ -75,6 +75,6 @@ void UNIT4_DISCUSSION_PAGE() {
 
     G.B1 = 570;
     line(5, 50, SJ("★yを消去して解いている。"));
-    PAUSE_FOR_KEY();
+    pause();
     line(5, 50, SJ("★3yでも代入できる。"));
 }

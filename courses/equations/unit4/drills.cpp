@@ -14,7 +14,7 @@ void substitution_drill(Section x_form, Section y_form) {
     clear(0, 0, 1600, 1800);
     G.TKAI1 = 0;
     drill([=] { (std::fmod(G.TKAI1, 2.0f) == 1 ? y_form : x_form)(); }, [] { G.TKAI1 = G.TKAI1 + 1; });
-    PAUSE_FOR_KEY();
+    pause();
 }
 
 }  // namespace
@@ -29,6 +29,6 @@ void UNIT4_PROBLEMS_LOOP() {
     substitution_drill(RANDOM_PROBLEM_X_FORM, RANDOM_PROBLEM_Y_FORM);
     line(3, 60, SJ("一方の式を1つの文字について解き、"));
     line(3, 50, SJ("それをもう一方の式に代入する。"));
-    PAUSE_FOR_KEY();
+    pause();
     line(7, 70, SJ("教科書P43 問7　をしなさい。"));
 }

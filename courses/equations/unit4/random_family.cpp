@@ -11,6 +11,11 @@
 
 using namespace page;
 
+namespace unit4 {
+float TXX = 0;
+const bool registered = on_reset_globals([] { TXX = 0; });
+}  // namespace unit4
+
 namespace {
 
 struct Form {
@@ -39,8 +44,8 @@ void draw_system(const Form& form) {
             first = plat::random_whole(5, 1);
             G.XW = plat::random_whole(2, 0);
             if (G.XW == 0) first = -first;
-        } while (first == G.TXX);
-        G.TXX = first;
+        } while (first == unit4::TXX);
+        unit4::TXX = first;
         G.T(3) = coefficient(4, 1);  // a
         G.T(6) = coefficient(4, 1);  // b
         second = G.T(3) * first + G.T(6);
@@ -108,9 +113,7 @@ void show_page(const Form& form) {
     G.B1 = 114;
     G.B2 = 30;
     at(3, G.B1, G.B2, form.title);
-    brace(G.B1, G.B2 + 60);
-    G.YI1 = G.B1 + 40;
-    G.B2 = G.DSM2;
+    system_brace(G.B1, G.B2 + 60);
     fixed(0, G.YI1, G.B2, a1 + "x" + a2 + "y=" + r + SJ("…①"));
     // ② solved for the given letter, as given or as rearranged.
     const auto solved = [&](const Str& eq_label) {
@@ -119,47 +122,47 @@ void show_page(const Form& form) {
     if (form.problem) {
         at(0, G.YI1, G.B2 + 50, given + G.A1$(23) + found + "=" + G.A1$(6) + SJ("…②"));
         signed_text(6);
-        PAUSE_FOR_KEY();
-        at(3, G.B1, G.B2 + 70, SJ("②から　"));
+        pause();
+        line(3, 70, SJ("②から　"));
         cont(0, solved(SJ("…②'")));
     } else {
         at(0, G.YI1, G.B2 + 50, solved(SJ("…②")));
     }
-    PAUSE_FOR_KEY();
+    pause();
     line(3, form.problem ? 60 : 70, label + SJ("を ① に代入して、"));
 
     const Str bracket = "(" + a3 + found + G.A1$(6) + ")";
     if (form.x_form) {
         line(0, 50, a1 + bracket + a2 + "y=" + r);
-        PAUSE_FOR_KEY();
+        pause();
         line(0, 60, G.A1$(7) + "y" + G.A1$(8) + a2 + "y=" + r);
-        PAUSE_FOR_KEY();
+        pause();
         line(0, 60, G.A1$(7) + "y" + a2 + "y=" + r + G.A1$(9));
     } else {
         line(0, 50, a1 + "x" + a2 + bracket + "=" + r);
-        PAUSE_FOR_KEY();
+        pause();
         line(0, 60, a1 + "x" + G.A1$(7) + "x" + G.A1$(8) + "=" + r);
-        PAUSE_FOR_KEY();
+        pause();
         line(0, 60, a1 + "x" + G.A1$(7) + "x=" + r + G.A1$(9));
     }
-    PAUSE_FOR_KEY();
+    pause();
     // A collected coefficient of 1 already gives the value: it is
     // highlighted and no quotient follows, but the step keeps its pause.
     const bool unit_coefficient = G.T(10) == 1;
     line(unit_coefficient ? 3 : 0, 60, G.A1$(10) + found + "=" + G.A1$(11));
-    PAUSE_FOR_KEY();
+    pause();
     line(3, form.problem ? 70 : 80,
          unit_coefficient ? Str() : found + SJ("=ﾀ") + G.TITLE$(11) + "/" + G.TITLE$(10) + SJ("ﾀ=") + found_text);
 
     G.B1 = 600;
     G.B2 = 90;
-    PAUSE_FOR_KEY();
+    pause();
     line(3, 50, found + "=" + found_text + SJ(" を") + label + SJ("に代入して"));
-    PAUSE_FOR_KEY();
+    pause();
     line(0, 60, given + "=" + G.TITLE$(3) + "*" + found_bracketed + G.A1$(6));
-    PAUSE_FOR_KEY();
+    pause();
     line(3, 60, " =" + G.A1$(12) + G.A1$(6) + "=" + given_text);
-    PAUSE_FOR_KEY();
+    pause();
     line(5, 80, SJ("答 (x,y)=(") + G.REI0Y$ + "," + G.N$ + ")");
 }
 

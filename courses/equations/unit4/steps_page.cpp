@@ -14,7 +14,7 @@ namespace {
 void step(const Str& label, const Str& sentence) {
     note(7, G.XI2, G.B3 + 60, label);
     note_cont(0, sentence);
-    PAUSE_FOR_KEY();
+    pause();
 }
 
 }  // namespace
@@ -28,29 +28,29 @@ void UNIT4_STEPS_PAGE() {
 
     note(3, G.XI2, G.B3, SJ("解き方を確認しよう。"));
     braced_system(G.B1, G.B2, SJ("2x+5y=600…①"), SJ("x=2y+30…②"));
-    PAUSE_FOR_KEY();
+    pause();
     line(3, 50, SJ("②を①に代入して"));
     line(0, 50, SJ("2(2y+30)+5y=600"));
-    PAUSE_FOR_KEY();
+    pause();
     step("(1)", SJ("式を代入してxを消去する。"));
     line(0, 50, SJ("   4y+60+5y=600"));
-    PAUSE_FOR_KEY();
+    pause();
     line(0, 50, SJ("      4y+5y=600-60"));
-    PAUSE_FOR_KEY();
+    pause();
     line(0, 50, SJ("         9y=540"));
-    PAUSE_FOR_KEY();
+    pause();
     line(0, 50, SJ("          y=60"));
-    PAUSE_FOR_KEY();
+    pause();
     step("(2)", SJ("yの値を求める。"));
     line(3, 50, SJ("y=60 を②に代入して"));
-    PAUSE_FOR_KEY();
+    pause();
     step("(3)", SJ("yの値を代入し、xの値を求める。"));
     line(0, 50, SJ("x=2*60+30=120+30"));
-    PAUSE_FOR_KEY();
+    pause();
     line(0, 50, SJ("x=150"));
-    PAUSE_FOR_KEY();
+    pause();
     at(5, G.B1 + 30, G.B2 + 50, SJ("答 (x,y)=(150,60)"));
-    PAUSE_FOR_KEY();
+    pause();
     step("(4)", SJ("答を書く。"));
     note(5, G.XI2, G.B3 + 60, SJ("代入法"));
     note(0, G.XI2, G.B3 + 50, SJ("一方の式を他方の式に代入して"));

@@ -20,6 +20,12 @@ void UNIT4_PROBLEMS_LOOP();     // ⑤ drill: random problems to rearrange first
 void UNIT4_Q7_ANSWERS();        // ⑥ answers to question 7
 void UNIT4_DISCUSSION_PAGE();   // ⑦ elimination and substitution side by side
 
+namespace unit4 {
+// The value the substitution generators drew first last time (0 at start,
+// never reset while the program runs).
+extern float TXX;
+}  // namespace unit4
+
 // The substitution generators: each draws a system around a whole-number
 // solution, clears its page and works it by substitution, a key pause
 // between the steps, returning right after the answer line with the cursor
