@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "engine/platform/runtime.h"
 #include "engine/platform/screen.h"
@@ -127,17 +128,28 @@ TEST(GlyphGeometry, ZeroHasNothingInItsCounter) {
     }
 }
 
-// A line drawn the way the formula text draws it, kept as a picture to look
-// at (build-dir/glyph_rows.png).
-TEST(GlyphGeometry, SampleLinePicture) {
+// A line set the way the formula text sets it, "2x+3a=1²あ円×5.5cℓ①'",
+// glyph after glyph: every glyph drawn in its own advance, the digits, the
+// italic letters and the script ell on one baseline, the signs centred on
+// the digits, the period on the baseline, the exponent raised. Kept as a
+// picture to look at (glyph_rows.png) when asked.
+TEST(GlyphGeometry, SampleLine) {
+    enum class Role { Other, OnBaseline, Sign, Period, Exponent };
+    struct Piece {
+        std::string name;
+        float x, advance;
+        Role role;
+    };
+    std::vector<Piece> pieces;
     plat::use_headless({});
     FE$SETFONTNAME(0, SJ("ゴシック"));
     FE$SETFONTSIZE(0, 16);
     FE$SETFONTBOLD(0, -1);
     float x = 40;
     const float y = 100;
-    auto gothic = [&](const char* utf8, float h, float v, float adv, float dx = 0, float dy = 0) {
+    auto gothic = [&](const char* utf8, Role role, float h, float v, float adv, float dx = 0, float dy = 0) {
         plat::draw_glyph(x + dx, y + dy, plat::utf8_to_cp932(utf8), h, v, 0, x, adv);
+        pieces.push_back({utf8, x, adv, role});
         x += adv;
     };
     auto italic = [&](const char* s) {
@@ -148,33 +160,70 @@ TEST(GlyphGeometry, SampleLinePicture) {
         FE$SETFONTNAME(0, SJ("ゴシック"));
         FE$SETFONTSIZE(0, 16);
         FE$SETFONTITALIC(0, 0);
+        pieces.push_back({s, x, 27, Role::OnBaseline});
         x += 27;
     };
-    gothic("2", 3, 3, 27);
+    gothic("2", Role::OnBaseline, 3, 3, 27);
     italic("x");
     $PsLINE(0, 0, x + 4, y + 22, 1, 19, 0, -1, 0, 0, 0, -1, 7);
     $PsLINE(0, 0, x + 13, y + 10, 1, 0, 24, -1, 0, 0, 0, -1, 7);
+    pieces.push_back({"+", x, 27, Role::Sign});
     x += 27;
-    gothic("3", 3, 3, 27);
+    gothic("3", Role::OnBaseline, 3, 3, 27);
     italic("a");
     FE$SETFONTSIZE(0, 14);
-    gothic("=", 3, 3, 32, 4);
+    gothic("=", Role::Sign, 3, 3, 32, 4);
     FE$SETFONTSIZE(0, 16);
-    gothic("1", 3, 3, 27);
-    gothic("2", 3, 2, 24);
-    gothic("あ", 2, 3, 34);
-    gothic("円", 2, 3, 34);
-    gothic("×", 2, 3, 27, -4);
-    gothic("5", 3, 3, 27);
-    gothic(".", 3, 2, 8, -3, 14);
-    gothic("5", 3, 3, 27);
+    gothic("1", Role::OnBaseline, 3, 3, 27);
+    gothic("2", Role::Exponent, 3, 2, 24);
+    gothic("あ", Role::Other, 2, 3, 34);
+    gothic("円", Role::Other, 2, 3, 34);
+    gothic("×", Role::Sign, 2, 3, 27, -4);
+    gothic("5", Role::OnBaseline, 3, 3, 27);
+    gothic(".", Role::Period, 3, 2, 8, -3, 14);
+    gothic("5", Role::OnBaseline, 3, 3, 27);
     italic("c");
     FE$SETFONTNAME(0, SJ("MT Extra"));
-    gothic("l", 6, 3, 32);
+    gothic("l", Role::OnBaseline, 6, 3, 32);
     FE$SETFONTNAME(0, SJ("ゴシック"));
-    gothic("①", 2, 3, 34);
-    gothic("'", 3, 3, 12);
+    gothic("①", Role::Other, 2, 3, 34);
+    gothic("'", Role::Other, 3, 3, 12);
     probe::save_png("glyph_rows", 6, 30, 60, 600, 170);
+
+    const plat::Image img = plat::rasterise(kScale, 30, 60, 600, 170);
+    const auto line = probe::ink_box(img);
+    ASSERT_TRUE(line.any);
+    EXPECT_GE(line.x0, pieces.front().x - 0.5f);
+    EXPECT_LE(line.x1, x + 0.5f);
+    // Each glyph measured inside its own advance, less half a unit at either
+    // side where a neighbour's antialiased edge may reach.
+    auto ink = [&](const Piece& p) { return probe::ink_box(img, p.x + 0.5f, 60, p.x + p.advance - 0.5f, 170); };
+    const auto digit = ink(pieces.front());  // the first "2"
+    // Lesson text is set at 25/32 of the magnified em (a Gothic digit is
+    // 0.65 to 0.8 of its size tall) and stands on the baseline 0.703 em
+    // below the line top.
+    const float size = 48 * 25 / 32.0f;
+    EXPECT_NEAR(digit.y1, y + 48 * 0.703125f, 1.0f);
+    EXPECT_GE(digit.y1 - digit.y0, 0.65f * size);
+    EXPECT_LE(digit.y1 - digit.y0, 0.8f * size);
+    // Signs centred on the digits within a sixteenth of the magnified em:
+    // the drawn plus sits on the sign axis a little below their middle.
+    const float middle = (digit.y0 + digit.y1) / 2;
+    for (const Piece& p : pieces) {
+        SCOPED_TRACE(p.name + " at x " + std::to_string(p.x));
+        const auto box = ink(p);
+        ASSERT_TRUE(box.any);
+        switch (p.role) {
+            case Role::OnBaseline: EXPECT_NEAR(box.y1, digit.y1, 1.5f); break;
+            case Role::Sign: EXPECT_NEAR((box.y0 + box.y1) / 2, middle, 3.0f); break;
+            case Role::Period: EXPECT_NEAR(box.y1, digit.y1, 3.0f); break;  // on the font's baseline
+            case Role::Exponent:  // as high as the digits, its foot well above theirs
+                EXPECT_NEAR(box.y0, digit.y0, 2.5f);
+                EXPECT_LT(box.y1, digit.y1 - 10);
+                break;
+            case Role::Other: break;
+        }
+    }
 }
 
 }  // namespace

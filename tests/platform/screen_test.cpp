@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cairo.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -225,8 +226,10 @@ TEST(Rendering, PngsAtAnyScaleWithHalfUnitsKept) {
     EXPECT_EQ(img.at(100, 300), 0xFFFFFFu);
     // Clipped silently: a box far past the page.
     box(1000, 700, 1760, 1800, 13, 13);
-    const auto path1 = std::filesystem::temp_directory_path() / "platform_test_1x.png";
-    const auto path2 = std::filesystem::temp_directory_path() / "platform_test_2x.png";
+    // Names of this process alone: parallel runs of the suite share the folder.
+    const std::string stem = "platform_test_" + std::to_string(getpid());
+    const auto path1 = std::filesystem::temp_directory_path() / (stem + "_1x.png");
+    const auto path2 = std::filesystem::temp_directory_path() / (stem + "_2x.png");
     ASSERT_TRUE(plat::write_png(path1.string(), 1));
     ASSERT_TRUE(plat::write_png(path2.string(), 2));
     for (auto [path, w, h] : {std::tuple{path1, 1366, 768}, std::tuple{path2, 2732, 1536}}) {
