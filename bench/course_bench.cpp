@@ -65,7 +65,8 @@ BENCHMARK(StartUpToFirstKey)->Iterations(30)->UseManualTime()->Unit(benchmark::k
 // building line by line), timed for the last `range(0)`-th press.
 void SectionKeyStep(benchmark::State& state) {
     const int presses = static_cast<int>(state.range(0));
-    for (auto _ : state) state.SetIterationTime(timed_run("1\r1\r" + std::string(static_cast<size_t>(presses), ' '), 1));
+    for (auto _ : state)
+        state.SetIterationTime(timed_run("1\r1\r" + std::string(static_cast<size_t>(presses), ' '), 1));
 }
 BENCHMARK(SectionKeyStep)->Arg(10)->Arg(30)->Iterations(50)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
@@ -77,7 +78,8 @@ void DrillKeyStep(benchmark::State& state) {
     const std::string problem = std::string(11, ' ') + "2\r";
     const std::string keys = "1\r4\r" + repeat(problem, problems + 1);
     size_t entries = 0;
-    for (auto _ : state) state.SetIterationTime(timed_run(keys, problem.size(), &entries) / static_cast<double>(problem.size()));
+    for (auto _ : state)
+        state.SetIterationTime(timed_run(keys, problem.size(), &entries) / static_cast<double>(problem.size()));
     state.counters["display_list"] = static_cast<double>(entries);
 }
 BENCHMARK(DrillKeyStep)->Arg(10)->Iterations(30)->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -74,10 +74,8 @@ void ARC_LABEL() {
     G.DSM1 = G.AIDA1 + G.LCM1 * c + G.TY * (c / 2 - 0.5f) + G.EX;
     G.DSM2 = G.YY1 - G.LCM1 * s - 2 * G.CCC2 * (s / 2 + 0.5f) + G.EY;
     G.KKAI$ = G.ZY0$;
-    if (G.XI5 == 1)
-        SHOW_SMALL_TEXT();
-    else
-        MU();
+    if (G.XI5 == 1) SHOW_SMALL_TEXT();
+    else MU();
     helpers::end_label();
 }
 
@@ -104,10 +102,8 @@ void arc_point(float degrees) {
 }  // namespace
 
 void DOTTED_SEMICIRCLE() {
-    if (G.Y > 0 && G.Y < 16)
-        G.Y = G.Y * 16;
-    else if (G.Y < 0)
-        G.Y = std::fabs(G.Y);
+    if (G.Y > 0 && G.Y < 16) G.Y = G.Y * 16;
+    else if (G.Y < 0) G.Y = std::fabs(G.Y);
     G.DR = G.AIDA1;
     G.MU_DO = G.YY1;
     G.ZY11 = G.AAA;

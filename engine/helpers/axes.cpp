@@ -25,10 +25,8 @@ void step_number() {
 }
 
 void unit_guard(float& step) {
-    if (step == 0)
-        step = 1;
-    else if (step < 0)
-        step = std::fabs(step);
+    if (step == 0) step = 1;
+    else if (step < 0) step = std::fabs(step);
 }
 
 }  // namespace

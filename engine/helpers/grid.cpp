@@ -69,9 +69,9 @@ Str letter_after(float code, float steps) {
 
 void VERTEX_LETTERS() {
     const Str first = plat::sj_chars(G.ZY0$).front();
-    G.TA3 = first.size() == 2 ? static_cast<float>(static_cast<unsigned char>(first[0]) * 256 +
-                                                   static_cast<unsigned char>(first[1]))
-                              : static_cast<float>(static_cast<unsigned char>(first[0]));
+    G.TA3 = first.size() == 2
+                ? static_cast<float>(static_cast<unsigned char>(first[0]) * 256 + static_cast<unsigned char>(first[1]))
+                : static_cast<float>(static_cast<unsigned char>(first[0]));
     G.t0009 = G.t0006;
     helpers::count_up(G.A1, 1, G.t0009, [] { label_vertex(G.A1, letter_after(G.TA3, G.A1 - 1)); });
 }
@@ -97,10 +97,8 @@ void DRAW_POLYGON() {
         draw::line(G.R1A(G.A1, 1), G.R1A(G.A1, 2), G.R1A(G.GGX, 1), G.R1A(G.GGX, 2), G.NO);
     });
     G.B_ANGLE = G.LCM1;
-    if (G.ZY0$ == "1")
-        VERTEX_MARKS();
-    else if (!G.ZY0$.empty())
-        VERTEX_LETTERS();
+    if (G.ZY0$ == "1") VERTEX_MARKS();
+    else if (!G.ZY0$.empty()) VERTEX_LETTERS();
     G.ZY0$.clear();
     FE$SETDRAWWIDTH(0, width);
 }

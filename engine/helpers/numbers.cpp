@@ -38,10 +38,8 @@ void SIMPLIFY_ROOT() {
         G.TY_ROOT = 2;
     }
     G.BB2$ = G.TBSI1 == 1 ? Str() : "!" + $PfSTR244(G.TBSI1);
-    if (G.TBSI1 == 1 && G.HH4 == 1)
-        G.R1A$ = "1";
-    else
-        G.R1A$ = G.HH4 == 1 ? Str() : $PfSTR244(G.HH4);
+    if (G.TBSI1 == 1 && G.HH4 == 1) G.R1A$ = "1";
+    else G.R1A$ = G.HH4 == 1 ? Str() : $PfSTR244(G.HH4);
     G.BB1$ = G.R1A$ + G.BB2$ + SJ("ﾝ");
     G.AA_A$ = G.TBSI1 == G.ZY12 ? Str() : "!" + $PfSTR244(G.ZY12) + SJ("ﾝ") + "=";
     G.R1B$ = G.BB2$ + SJ("ﾝ");
@@ -108,12 +106,9 @@ void NEGATE_SIGNED_TEXT() {
     if (G.A$.empty()) return;
     const Str first = $PfKLEFT24(G.A$, 1);
     const Str rest = $PfKMID24(G.A$, 2, G.X9 - 1);
-    if (first == "-")
-        G.A$ = "+" + rest;
-    else if (first == "+")
-        G.A$ = "-" + rest;
-    else
-        G.A$ = "-" + G.A$;
+    if (first == "-") G.A$ = "+" + rest;
+    else if (first == "+") G.A$ = "-" + rest;
+    else G.A$ = "-" + G.A$;
 }
 
 void PARENTHESISE_NEGATIVE() {

@@ -88,16 +88,14 @@ std::string convert(Converter& conv, std::string_view in, std::string_view bad, 
 
 Str utf8_to_cp932(std::string_view utf8) {
     static Converter conv("CP932", "UTF-8");
-    return convert(conv, utf8, "?", [&](unsigned char b, size_t pos) {
-        return std::min(utf8_len(b), utf8.size() - pos);
-    });
+    return convert(conv, utf8, "?",
+                   [&](unsigned char b, size_t pos) { return std::min(utf8_len(b), utf8.size() - pos); });
 }
 
 std::string cp932_to_utf8(const Str& sj) {
     static Converter conv("UTF-8", "CP932");
-    return convert(conv, sj, "\xEF\xBF\xBD", [&](unsigned char, size_t pos) {
-        return static_cast<size_t>(sj_char_len(sj, pos));
-    });
+    return convert(conv, sj, "\xEF\xBF\xBD",
+                   [&](unsigned char, size_t pos) { return static_cast<size_t>(sj_char_len(sj, pos)); });
 }
 
 }  // namespace plat

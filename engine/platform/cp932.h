@@ -30,8 +30,8 @@ std::string cp932_to_utf8(const Str& sj);
 }  // namespace plat
 
 // A CP932 text from a UTF-8 literal, converted the first time this line runs.
-#define SJ(lit)                                                   \
-    ([]() -> const Str& {                                         \
+#define SJ(lit)                                                    \
+    ([]() -> const Str& {                                          \
         static const Str sj_literal_ = ::plat::utf8_to_cp932(lit); \
-        return sj_literal_;                                       \
+        return sj_literal_;                                        \
     }())

@@ -13,17 +13,16 @@
 #include <tuple>
 #include <utility>
 
-
 namespace plat {
 namespace internal {
 namespace {
 
 struct FontSpec {
     const char* family;
-    const char* role;      // for the message when it is missing
-    const char* package;   // Debian package that installs it
-    bool italic;           // the style the course draws it in
-    bool bold;             // and whether it needs the face's own bold
+    const char* role;     // for the message when it is missing
+    const char* package;  // Debian package that installs it
+    bool italic;          // the style the course draws it in
+    bool bold;            // and whether it needs the face's own bold
 };
 // The Gothic face: a plain zero, a real bold weight, and half-width letters
 // and digits of half an em, as the fixed advances of the lesson texts want.
@@ -34,7 +33,7 @@ constexpr FontSpec kExtraSpec{"DejaVu Sans", "the script ell (\"MT Extra\")", "f
 
 struct Fonts {
     FT_Library library = nullptr;
-    std::map<std::tuple<int, bool, bool>, LoadedFont> faces;  // (face, bold, italic)
+    std::map<std::tuple<int, bool, bool>, LoadedFont> faces;     // (face, bold, italic)
     std::map<std::pair<const void*, unsigned>, float> advances;  // (FT_Face, glyph): in ems
 };
 Fonts& fonts() {
@@ -103,13 +102,10 @@ FontFile look_up_font_file(const char* family, bool bold, bool italic, bool exac
 
 const FontSpec& face_font(Face face) {
     switch (face) {
-        case Face::Serif:
-            return kSerifSpec;
-        case Face::MTExtra:
-            return kExtraSpec;
+        case Face::Serif: return kSerifSpec;
+        case Face::MTExtra: return kExtraSpec;
         case Face::Gothic:
-        default:
-            return kGothicSpec;
+        default: return kGothicSpec;
     }
 }
 

@@ -68,13 +68,10 @@ inline float drawn_scale(float v) { return on_a_line(v) ? kLineScale : 1.0f; }
 
 inline FaceCalibration calibration(Face face, float v) {
     switch (face) {
-        case Face::Serif:
-            return {0.6f, 1.0f, 0.98f};
-        case Face::MTExtra:
-            return {0.7f, 1.0f, 0.703125f};
+        case Face::Serif: return {0.6f, 1.0f, 0.98f};
+        case Face::MTExtra: return {0.7f, 1.0f, 0.703125f};
         case Face::Gothic:
-        default:
-            return {1.0f, 1.0f, on_a_line(v) ? 0.703125f : kGothicEmTop};
+        default: return {1.0f, 1.0f, on_a_line(v) ? 0.703125f : kGothicEmTop};
     }
 }
 

@@ -84,9 +84,7 @@ void round_corners(cairo_t* cr, const DrawOp& op, std::pair<float, float> first,
 
 void draw_op(cairo_t* cr, const DrawOp& op) {
     switch (op.kind) {
-        case OpKind::Text:
-            draw_text(cr, op);
-            break;
+        case OpKind::Text: draw_text(cr, op); break;
         case OpKind::Line:
             set_ends(cr, op);
             cairo_move_to(cr, op.ax, op.ay);
@@ -159,8 +157,7 @@ void draw_op(cairo_t* cr, const DrawOp& op) {
             round_corners(cr, op, op.pts.front(), op.pts.back());
             break;
         case OpKind::Note:
-        case OpKind::Clear:
-            break;
+        case OpKind::Clear: break;
     }
 }
 
@@ -231,9 +228,9 @@ bool write_png(const std::string& path, float scale) { return write_png(path, sc
 bool write_png(const std::string& path, float scale, float x0, float y0, float x1, float y1) {
     cairo_surface_t* surface = paint(scale, x0, y0, x1, y1);
     if (!surface) return false;
-    const bool ok = internal::write_rgb_png(path, cairo_image_surface_get_width(surface),
-                                            cairo_image_surface_get_height(surface),
-                                            [&](int y) { return row(surface, y); });
+    const bool ok =
+        internal::write_rgb_png(path, cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface),
+                                [&](int y) { return row(surface, y); });
     cairo_surface_destroy(surface);
     return ok;
 }

@@ -82,7 +82,8 @@ Str mid(const Str& s, const std::vector<size_t>& at, long start, long len) {
     if (start < 1) start = 1;
     if (len <= 0 || start > count) return {};
     const long last = std::min(count, start - 1 + len);
-    return s.substr(at[static_cast<size_t>(start - 1)], at[static_cast<size_t>(last)] - at[static_cast<size_t>(start - 1)]);
+    return s.substr(at[static_cast<size_t>(start - 1)],
+                    at[static_cast<size_t>(last)] - at[static_cast<size_t>(start - 1)]);
 }
 
 // Position (from 1, in units of `at`) of the first match at or after unit
@@ -214,8 +215,7 @@ float random_whole_from(float r, float n, float k) {
     // float n, and for whole n and k the sum with k is exact too: floor then
     // never leaves [k, k+n-1]. (In single precision, r*4+1 rounds up to 5
     // when r is just below 1.)
-    return static_cast<float>(
-        std::floor(static_cast<double>(r) * static_cast<double>(n) + static_cast<double>(k)));
+    return static_cast<float>(std::floor(static_cast<double>(r) * static_cast<double>(n) + static_cast<double>(k)));
 }
 
 float random_whole(float n, float k) { return random_whole_from($PaRnd(), n, k); }
@@ -257,8 +257,7 @@ void $PbCheckAll() { plat::internal::backend().idle(); }
 
 namespace plat::internal {
 
-void reset_runtime_state(std::optional<float> seed, std::optional<std::string> time,
-                         const std::vector<float>& draws) {
+void reset_runtime_state(std::optional<float> seed, std::optional<std::string> time, const std::vector<float>& draws) {
     rt() = RuntimeState{};
     rt().seed_override = seed;
     rt().time_override = std::move(time);

@@ -30,18 +30,18 @@ private:
 // ---------------------------------------------------------------- drawing
 // Text in the current font, top-left at (x, y), magnified h across and v down,
 // in palette colour `colour` (0-15, 15 the page background).
-void $PsSYMBOL40(float win, float a2, float x, float y, const Str& text, float h, float v,
-                 float colour, float a9, float a10, float a11);
+void $PsSYMBOL40(float win, float a2, float x, float y, const Str& text, float h, float v, float colour, float a9,
+                 float a10, float a11);
 // mode 0: a line from (x1, y1) to (x2, y2) in `colour`; mode 2: a box with
 // those corners filled with `fill` and edged with `colour`. rel 1 makes
 // (x2, y2) an offset from (x1, y1).
-void $PsLINE(float win, float a2, float x1, float y1, float rel, float x2, float y2, float a8,
-             float colour, float mode, float fill, float a12, float a13);
+void $PsLINE(float win, float a2, float x1, float y1, float rel, float x2, float y2, float a8, float colour, float mode,
+             float fill, float a12, float a13);
 // Circle or arc round (x, y), radius r. start and end are in turns from +x
 // towards +y, drawn from start to end; 0 and 0 the whole circle. filled 1
 // fills it with `fill` (last argument 3) or with `colour` (last argument 1).
-void $PsCIRCLE(float win, float a2, float x, float y, float r, float colour, float aspect,
-               float start, float end, float filled, float a11, float fill, float a13);
+void $PsCIRCLE(float win, float a2, float x, float y, float r, float colour, float aspect, float start, float end,
+               float filled, float a11, float fill, float a13);
 // Open polyline from a block: 13, N, -1, 0, 0, -1, colour, then y, x, 0 for
 // every point, last point first, and a closing 0.
 void $PsCONNECT(std::initializer_list<float> block);
@@ -136,9 +136,7 @@ public:
     void dim(float bound) { dim2(bound, -1); }
     void dim(float bound1, float bound2) { dim2(bound1, bound2); }
     bool created() const { return n1_ > 0; }
-    T& operator()(float i, plat::SourceLine loc = plat::SourceLine::current()) {
-        return data_[index(i, -1, loc)];
-    }
+    T& operator()(float i, plat::SourceLine loc = plat::SourceLine::current()) { return data_[index(i, -1, loc)]; }
     T& operator()(float i, float j, plat::SourceLine loc = plat::SourceLine::current()) {
         return data_[index(i, j, loc)];
     }

@@ -136,8 +136,7 @@ Rect extent_of(const DrawOp& op) {
             if (op.join_last) r = joined(r, around(b, half));
             return whole_units(r);
         }
-        case OpKind::Circle:
-            return whole_units(around({op.ax, op.ay}, op.r + half));
+        case OpKind::Circle: return whole_units(around({op.ax, op.ay}, op.r + half));
         case OpKind::Polyline: {
             // Round corners and square ends stay within half the pen of
             // the points.
@@ -147,10 +146,9 @@ Rect extent_of(const DrawOp& op) {
             return whole_units(r);
         }
         case OpKind::Note:
-            return {std::min(op.ax, op.bx), op.ay + kNoteTop, std::max(std::max(op.ax, op.bx), std::min(op.ax, op.bx) + 1),
-                    op.ay + kNoteBottom};
-        case OpKind::Clear:
-            return kPage;
+            return {std::min(op.ax, op.bx), op.ay + kNoteTop,
+                    std::max(std::max(op.ax, op.bx), std::min(op.ax, op.bx) + 1), op.ay + kNoteBottom};
+        case OpKind::Clear: return kPage;
     }
     return {};
 }
@@ -281,9 +279,8 @@ std::vector<VisibleText> visible_notes() {
     std::vector<VisibleText> out;
     for (const DrawOp& op : ds().list)
         if (op.kind == OpKind::Note) out.push_back({op.ay, op.ax, op.colour, cp932_to_utf8(op.text)});
-    std::stable_sort(out.begin(), out.end(), [](const VisibleText& a, const VisibleText& b) {
-        return a.y != b.y ? a.y < b.y : a.x < b.x;
-    });
+    std::stable_sort(out.begin(), out.end(),
+                     [](const VisibleText& a, const VisibleText& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
     return out;
 }
 
@@ -294,8 +291,7 @@ namespace {
 // letters, so that a line is listed from where its text starts.
 std::pair<float, float> pen_of(const DrawOp& op) {
     const std::string t = op.text;
-    if (op.font.face == Face::Serif)
-        return {op.ax - 4, op.ay + std::floor(0.4f * op.font.size * op.v)};
+    if (op.font.face == Face::Serif) return {op.ax - 4, op.ay + std::floor(0.4f * op.font.size * op.v)};
     if (t == "=" && op.font.size == 14) return {op.ax - 4, op.ay};
     if (t == "." && op.v == 2) return {op.ax + 3, op.ay - 14};
     if ((t == "\x81\x7E" || t == "\x81\x80" || t == "\x81\x7D") && op.h == 2) return {op.ax + 4, op.ay};
@@ -378,9 +374,8 @@ std::vector<VisibleText> visible_glyph_texts() {
         }
     }
     flush();
-    std::stable_sort(out.begin(), out.end(), [](const VisibleText& a, const VisibleText& b) {
-        return a.y != b.y ? a.y < b.y : a.x < b.x;
-    });
+    std::stable_sort(out.begin(), out.end(),
+                     [](const VisibleText& a, const VisibleText& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
     return out;
 }
 
@@ -428,8 +423,7 @@ void draw_glyph(float x, float y, const Str& text, float h, float v, float colou
 
 }  // namespace plat
 
-void $PsSYMBOL40(float, float, float x, float y, const Str& text, float h, float v, float colour, float, float,
-                 float) {
+void $PsSYMBOL40(float, float, float x, float y, const Str& text, float h, float v, float colour, float, float, float) {
     plat::draw_glyph(x, y, text, h, v, colour, 0, 0);
 }
 

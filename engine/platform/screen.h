@@ -61,7 +61,9 @@ struct Image {
     float scale = 1;
     float x0 = 0, y0 = 0;  // page point of the first pixel's corner
     std::vector<unsigned> pixels;
-    unsigned at(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)]; }
+    unsigned at(int x, int y) const {
+        return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+    }
 };
 Image rasterise(float scale, float x0 = 0, float y0 = 0, float x1 = kPageWidth, float y1 = kPageHeight);
 
@@ -75,8 +77,8 @@ struct ScriptEnded {};   // headless: the key script is used up and a key is wan
 // random generator, fault) and selects a backend: the window
 // (engine/platform/window/window.h, only in the programs) or a headless run.
 struct HeadlessOptions {
-    std::string keys;               // raw key bytes, "\r" for Enter
-    std::optional<float> seed;      // replaces the seed the program asks for
+    std::string keys;                 // raw key bytes, "\r" for Enter
+    std::optional<float> seed;        // replaces the seed the program asks for
     std::optional<std::string> time;  // "hh:mm:ss" for $PfTIME24
     // Random numbers in [0, 1) that $PaRnd returns first, in order, before
     // the seeded generator's own: a test pins a random problem with them.

@@ -24,9 +24,7 @@ float centring(float width, float text_width) {
 }
 
 // How far below the top of a `height`-high space a line of text starts.
-float line_offset(float height, bool fraction) {
-    return std::floor((height - (fraction ? 50.0f : 44.0f)) / 2);
-}
+float line_offset(float height, bool fraction) { return std::floor((height - (fraction ? 50.0f : 44.0f)) / 2); }
 
 }  // namespace
 

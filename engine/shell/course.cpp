@@ -1,6 +1,6 @@
 // Start-up, the main menu and the error screen of a course program.
-#include "engine/platform/screen.h"
 #include "engine/platform/draw.h"
+#include "engine/platform/screen.h"
 #include "engine/shell/shell.h"
 #include "engine/text/text.h"
 
@@ -43,8 +43,7 @@ void start_up(const CourseDef& course) {
 
     // The seed is hour + minute + second of the local time (0 to 141).
     const Str time = $PfTIME24();
-    G.XG = $PfVAL($PfKLEFT24(time, 2)) + $PfVAL($PfKMID24(time, 4, 2)) +
-           $PfVAL($PfKRIGHT24(time, 2));
+    G.XG = $PfVAL($PfKLEFT24(time, 2)) + $PfVAL($PfKMID24(time, 4, 2)) + $PfVAL($PfKRIGHT24(time, 2));
     $PaRandomize(G.XG);
 
     G.YMOTO = 4;

@@ -1,23 +1,19 @@
 // The input field, its key loop, and the value of a typed entry.
 #include <cmath>
 
-#include "engine/platform/screen.h"
 #include "engine/platform/draw.h"
+#include "engine/platform/screen.h"
 #include "engine/shell/shell.h"
 #include "engine/text/text.h"
 
 namespace {
 
 // The dot that marks the next character cell.
-void draw_dot(float colour) {
-    draw::disc(G.LCM2 + 8, G.SIKI + 8, 4, colour);
-}
+void draw_dot(float colour) { draw::disc(G.LCM2 + 8, G.SIKI + 8, 4, colour); }
 
 // Key texts from "-" to "9", compared as whole texts byte by byte: exactly
 // "-", ".", "/" and the digits among one-byte keys.
-bool accepted_key(const Str& key) {
-    return key.compare("-") >= 0 && key.compare("9") <= 0;
-}
+bool accepted_key(const Str& key) { return key.compare("-") >= 0 && key.compare("9") <= 0; }
 
 }  // namespace
 

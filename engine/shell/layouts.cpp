@@ -30,8 +30,13 @@ void DRAW_BRACE() {
     G.B4 = width;
     FE$SETDRAWWIDTH(0, 5);
     // Tips at x + 35, spine at x + 23, point at x + 8; in drawing order.
-    draw::polyline({{x + 35, y + 5}, {x + 23, y + 8}, {x + 23, m - 7}, {x + 8, m}, {x + 23, m + 7},
-                    {x + 23, y + h - 13}, {x + 35, y + h - 10}},
+    draw::polyline({{x + 35, y + 5},
+                    {x + 23, y + 8},
+                    {x + 23, m - 7},
+                    {x + 8, m},
+                    {x + 23, m + 7},
+                    {x + 23, y + h - 13},
+                    {x + 35, y + h - 10}},
                    G.YMOTO);
     FE$SETDRAWWIDTH(0, width);
     G.B4 = width;

@@ -80,8 +80,7 @@ void follow_box() {
 
 }  // namespace
 
-void fixed_cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
-                float border) {
+void fixed_cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text, float border) {
     cell_inputs(x, y, w, h, fill, text_colour, border);
     G.A$ = text;
     DRAW_TABLE_CELL();
@@ -92,8 +91,8 @@ void cell(float x, float y, float w, float h, float fill, float text_colour, con
     follow_box();
 }
 
-void two_line_box(float x, float y, float w, float h, float fill, float text_colour, const Str& upper,
-                  const Str& lower, float border) {
+void two_line_box(float x, float y, float w, float h, float fill, float text_colour, const Str& upper, const Str& lower,
+                  float border) {
     cell_inputs(x, y, w, h, fill, text_colour, border);
     G.YY$ = upper;
     G.T$ = lower;

@@ -37,12 +37,12 @@ void brace(float x, float y, float height = 100, float colour = 0);
 // A braced system: the brace at (x, y) and the two equations `gap` right of
 // it, the first on y and the second `step` below, both as pieces of the
 // chain (afterwards YI1 is where the second ended and B2 is its line).
-void braced_system(float x, float y, const Str& first, const Str& second, float gap = 40,
-                   float step = 50, float colour = 0);
+void braced_system(float x, float y, const Str& first, const Str& second, float gap = 40, float step = 50,
+                   float colour = 0);
 // A label at (x, y) as a piece of the chain, then a braced system whose
 // brace stands `brace_gap` right of the label's end.
-void labelled_system(float label_colour, const Str& label, float x, float y, const Str& first,
-                     const Str& second, float brace_gap = 38);
+void labelled_system(float label_colour, const Str& label, float x, float y, const Str& first, const Str& second,
+                     float brace_gap = 38);
 // A system's brace as a piece of the chain: the brace (colour 0) at (x, y),
 // after which the cursor is where the system's first equation starts (YI1
 // 40 right of x, B2 = y).
@@ -75,9 +75,7 @@ struct Row {
     static Row cont(float colour, const Str& text, bool pause = false) {
         return {Cont, colour, 0, 0, 0, 0, text, pause};
     }
-    static Row system_brace(float x, float y, float height = 100) {
-        return {Brace, 0, x, y, 0, height, {}, false};
-    }
+    static Row system_brace(float x, float y, float height = 100) { return {Brace, 0, x, y, 0, height, {}, false}; }
 };
 void draw_rows(const std::vector<Row>& rows);
 
@@ -92,31 +90,28 @@ void worked_system(const Str& label, float x, float y, float margin, const Str& 
 // `lower`, `pitch` apart, both from x + 54, the operation `sign` before the
 // lower row, and a rule in `rule_colour` under them. Afterwards B2 is the
 // lower row's y and XJ2 the x of the rows (where a result row starts).
-void column_working(float x, float y, const Str& upper, const Str& lower, const Str& sign = "-",
-                    float pitch = 50, float rule_colour = 0, float colour = 0);
+void column_working(float x, float y, const Str& upper, const Str& lower, const Str& sign = "-", float pitch = 50,
+                    float rule_colour = 0, float colour = 0);
 
 // ------------------------------------------------------------ cells
 // A table cell with its top-left at (x, y): filled with `fill`, edged in
 // `border`, `text` centred in `text_colour`. A cell is a piece of the chain
 // like a text: afterwards YI1 (and DSM1) is its right edge and B2 (and DSM2)
 // its top, so that the rows under a table go on from its last cell.
-void cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
-          float border = 3);
+void cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text, float border = 3);
 // The same cell with the chain's cursor left where it was (DSM1 and DSM2 as
 // after cell()): a table that stands beside the working, or a value filled
 // into a table already drawn while the working goes on elsewhere.
-void fixed_cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text,
-                float border = 3);
+void fixed_cell(float x, float y, float w, float h, float fill, float text_colour, const Str& text, float border = 3);
 // A box of two lines, `upper` over `lower` (an empty lower line puts the
 // upper one lower in the box), a piece of the chain as a cell is.
-void two_line_box(float x, float y, float w, float h, float fill, float text_colour, const Str& upper,
-                  const Str& lower, float border = 3);
+void two_line_box(float x, float y, float w, float h, float fill, float text_colour, const Str& upper, const Str& lower,
+                  float border = 3);
 // A boxed page title: the title cell (46 high, edged 3, filled 13, text 0)
 // and, 10 right of it, the number cell (44 high, edged 4, filled 3, text 13),
 // both pieces of the chain (afterwards YI1 is the number cell's right edge
 // and B2 is y).
-void boxed_title(float x, float y, const Str& title, float title_width, const Str& number,
-                 float number_width);
+void boxed_title(float x, float y, const Str& title, float title_width, const Str& number, float number_width);
 
 // ------------------------------------------------------------ the unit cycle
 // An aim page: "<めあて>" in `heading_colour` at (44, 240), then each

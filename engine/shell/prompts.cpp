@@ -1,8 +1,8 @@
 // The prompts of the bottom strip: key pause, section menu line, next-step box.
 #include <cmath>
 
-#include "engine/platform/screen.h"
 #include "engine/platform/draw.h"
+#include "engine/platform/screen.h"
 #include "engine/shell/shell.h"
 #include "engine/text/text.h"
 

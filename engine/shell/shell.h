@@ -41,9 +41,9 @@ void SHOW_COLUMN_ELIMINATION_ALIGNED();
 using UnitEntry = void (*)();
 struct CourseDef {
     Program program = Program::Morvane;
-    const char* title = "";                  // UTF-8
-    std::array<const char*, 8> items{};      // UTF-8 menu texts of items 1 to 8
-    std::array<UnitEntry, 7> units{};        // entries of items 1 to 7
+    const char* title = "";              // UTF-8
+    std::array<const char*, 8> items{};  // UTF-8 menu texts of items 1 to 8
+    std::array<UnitEntry, 7> units{};    // entries of items 1 to 7
 };
 
 // Runs a course program from start-up to its end: start-up, then the main

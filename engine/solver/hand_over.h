@@ -27,8 +27,7 @@ void solve(const System& system, const Str& label1 = {}, const Str& label2 = {},
 // piece of two blanks on the top line (30) at the margin puts the given
 // system's brace two blanks right of it. On return B1 is `work_x` and B2 the
 // y of the working's last line (520 below the top line).
-void solve_in_column(float work_x, float margin, const System& system, const Str& label1 = {},
-                     const Str& label2 = {});
+void solve_in_column(float work_x, float margin, const System& system, const Str& label1 = {}, const Str& label2 = {});
 
 // ------------------------------------------------------------ answer pages
 // An item of an answer page: its label in colour 3 at the top of the column

@@ -28,13 +28,13 @@ inline constexpr int kReceivingY = 28;   // b
 inline constexpr int kGivenFromMultiplied = kGivenX1 - kUpperX;
 
 // ------------------------------------------------ F() and TITLE$()
-inline constexpr int kOperation = 1;        // +1 the rows are added, -1 subtracted; its text the sign
-inline constexpr int kChangedXSign = 2;     // TITLE$ only: the sign the lower row's x term takes when
-inline constexpr int kChangedYSign = 3;     // subtracted, the same for its y term,
-inline constexpr int kChangedRightSign = 4; // and for its right side
-inline constexpr int kUpperRight = 11;      // m1*c1
-inline constexpr int kLowerRight = 12;      // m2*c2
-inline constexpr int kCombinedRight = 13;   // right side of the rows added or subtracted
+inline constexpr int kOperation = 1;         // +1 the rows are added, -1 subtracted; its text the sign
+inline constexpr int kChangedXSign = 2;      // TITLE$ only: the sign the lower row's x term takes when
+inline constexpr int kChangedYSign = 3;      // subtracted, the same for its y term,
+inline constexpr int kChangedRightSign = 4;  // and for its right side
+inline constexpr int kUpperRight = 11;       // m1*c1
+inline constexpr int kLowerRight = 12;       // m2*c2
+inline constexpr int kCombinedRight = 13;    // right side of the rows added or subtracted
 inline constexpr int kFirstTerm = 14;       // the receiving equation's term of the letter found first, its value put in
 inline constexpr int kMovedTerm = 15;       // the same term moved across the "="
 inline constexpr int kOtherTerm = 16;       // c less that term: the other letter's term

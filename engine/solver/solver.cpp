@@ -35,8 +35,7 @@ std::int64_t lcm(std::int64_t a, std::int64_t b) { return a / gcd(a, b) * b; }
 // The systems the working can show: whole coefficients other than 0, whole
 // right sides, and exactly one solution.
 bool solvable(float a1, float b1, float a2, float b2, float c1, float c2) {
-    if (!whole(a1) || !whole(b1) || !whole(a2) || !whole(b2) || !whole(c1) || !whole(c2))
-        return false;
+    if (!whole(a1) || !whole(b1) || !whole(a2) || !whole(b2) || !whole(c1) || !whole(c2)) return false;
     if (a1 == 0 || b1 == 0 || a2 == 0 || b2 == 0) return false;
     const auto i = [](float v) { return static_cast<std::int64_t>(v); };
     return i(a1) * i(b2) != i(a2) * i(b1);
@@ -51,17 +50,14 @@ bool held_exactly(std::initializer_list<double> values) {
     return true;
 }
 
-void draw_cannot_solve() {
-    page::fixed(3, G.B1, G.B2 + 50, SJ("解けません"));
-}
+void draw_cannot_solve() { page::fixed(3, G.B1, G.B2 + 50, SJ("解けません")); }
 
 // Multipliers m1 and m2 of the two equations, so that one letter cancels:
 // an x pair before a y pair, the first equation's coefficient dividing the
 // second's before the reverse, and x eliminated when the least common
 // multiples tie.
-std::pair<std::int64_t, std::int64_t> choose_multipliers(std::int64_t a1, std::int64_t b1,
-                                                         std::int64_t a2, std::int64_t b2,
-                                                         std::int64_t p, std::int64_t q) {
+std::pair<std::int64_t, std::int64_t> choose_multipliers(std::int64_t a1, std::int64_t b1, std::int64_t a2,
+                                                         std::int64_t b2, std::int64_t p, std::int64_t q) {
     std::int64_t m1 = 1, m2 = 1;
     if (a1 == a2 || b1 == b2) {
         // One letter already has coefficients of equal size: 1 and 1.
@@ -113,8 +109,7 @@ void SOLVE_BY_ELIMINATION() {
         REDUCE_FRACTION();
         G.Q = static_cast<float>(lcm(ub1, ub2));
 
-        const auto [whole_m1, whole_m2] =
-            choose_multipliers(ua1, ub1, ua2, ub2, lcm(ua1, ua2), lcm(ub1, ub2));
+        const auto [whole_m1, whole_m2] = choose_multipliers(ua1, ub1, ua2, ub2, lcm(ua1, ua2), lcm(ub1, ub2));
         const double dm1 = static_cast<double>(whole_m1), dm2 = static_cast<double>(whole_m2);
         const float m1 = G.GX3(5), m2 = G.GX3(6);
 
@@ -134,14 +129,10 @@ void SOLVE_BY_ELIMINATION() {
         G.F(kLowerRight) = m2 * c2;
 
         // Add or subtract; when either letter could cancel, y does.
-        if (G.T(kUpperY) - G.T(kLowerY) == 0)
-            G.F(kOperation) = -1;
-        else if (G.T(kUpperY) + G.T(kLowerY) == 0)
-            G.F(kOperation) = 1;
-        else if (G.T(kUpperX) - G.T(kLowerX) == 0)
-            G.F(kOperation) = -1;
-        else
-            G.F(kOperation) = 1;
+        if (G.T(kUpperY) - G.T(kLowerY) == 0) G.F(kOperation) = -1;
+        else if (G.T(kUpperY) + G.T(kLowerY) == 0) G.F(kOperation) = 1;
+        else if (G.T(kUpperX) - G.T(kLowerX) == 0) G.F(kOperation) = -1;
+        else G.F(kOperation) = 1;
 
         G.T(kCombinedX) = G.T(kUpperX) + G.F(kOperation) * G.T(kLowerX);
         G.T(kCombinedY) = G.T(kUpperY) + G.F(kOperation) * G.T(kLowerY);
@@ -150,9 +141,8 @@ void SOLVE_BY_ELIMINATION() {
         // Numbers too large to be worked exactly would show a wrong solution.
         const double s = G.F(kOperation);
         const double combined = dm1 * c1 + s * dm2 * c2;
-        const bool exact =
-            held_exactly({dm1 * a1, dm1 * b1, dm1 * c1, dm2 * a2, dm2 * b2, dm2 * c2,
-                          dm1 * a1 + s * dm2 * a2, dm1 * b1 + s * dm2 * b2, combined});
+        const bool exact = held_exactly({dm1 * a1, dm1 * b1, dm1 * c1, dm2 * a2, dm2 * b2, dm2 * c2,
+                                         dm1 * a1 + s * dm2 * a2, dm1 * b1 + s * dm2 * b2, combined});
         // The receiving equation px+qy=c (or qx+py=c), the first value being
         // combined/d: the product p*combined, then either what is left of c
         // when its whole term is moved across, or the fractions over d and
@@ -171,17 +161,15 @@ void SOLVE_BY_ELIMINATION() {
         } else if (G.T(kCombinedX) == 0 && G.T(kCombinedY) != 0) {
             G.XI0 = std::fabs(G.T(kGivenY1)) <= std::fabs(G.T(kGivenY2)) ? 1 : 2;
             if (G.XI0 == 1 ? substitution_exact(b1, a1, c1, G.T(kCombinedY))
-                            : substitution_exact(b2, a2, c2, G.T(kCombinedY)))
+                           : substitution_exact(b2, a2, c2, G.T(kCombinedY)))
                 SHOW_SOLUTION_Y_FIRST();
-            else
-                draw_cannot_solve();
+            else draw_cannot_solve();
         } else if (G.T(kCombinedY) == 0 && G.T(kCombinedX) != 0) {
             G.XI0 = std::fabs(G.T(kGivenX1)) <= std::fabs(G.T(kGivenX2)) ? 1 : 2;
             if (G.XI0 == 1 ? substitution_exact(a1, b1, c1, G.T(kCombinedX))
-                            : substitution_exact(a2, b2, c2, G.T(kCombinedX)))
+                           : substitution_exact(a2, b2, c2, G.T(kCombinedX)))
                 SHOW_SOLUTION_X_FIRST();
-            else
-                draw_cannot_solve();
+            else draw_cannot_solve();
         } else {
             draw_cannot_solve();
         }

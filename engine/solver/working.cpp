@@ -122,10 +122,8 @@ void prepare_values(First first) {
 
 // The 1/-1 rule on coefficient k: 1 is written as nothing, -1 as "-".
 void unit_rule(int k) {
-    if (G.T(k) == 1)
-        G.A1$(k) = Str();
-    else if (G.T(k) == -1)
-        G.A1$(k) = Str("-");
+    if (G.T(k) == 1) G.A1$(k) = Str();
+    else if (G.T(k) == -1) G.A1$(k) = Str("-");
 }
 
 // A coefficient 1 written as nothing and -1 as "-", on the multiplied and
@@ -138,8 +136,7 @@ void coefficient_loop() {
 }
 
 void multiplier_marks() {
-    for (int k = kMultiplier1; k <= kMultiplier2; ++k)
-        G.A1$(k) = G.T(k) == 1 ? Str() : "*" + G.A1$(k);
+    for (int k = kMultiplier1; k <= kMultiplier2; ++k) G.A1$(k) = G.T(k) == 1 ? Str() : "*" + G.A1$(k);
 }
 
 // "+" in front of the y coefficients, multiplied and given, when positive.
@@ -229,9 +226,7 @@ void draw_sign_row() {
 // longer than the rows' and start further left than they do, so now and then
 // it reaches into the value column YJ3; the value then follows it after a
 // half-width space.
-float first_value_x(float row_end) {
-    return row_end >= G.YJ3 ? row_end + page::measure(" ") : G.YJ3;
-}
+float first_value_x(float row_end) { return row_end >= G.YJ3 ? row_end + page::measure(" ") : G.YJ3; }
 
 }  // namespace
 
@@ -281,10 +276,8 @@ void show_elimination(First first) {
     const float value_x = first_value_x(G.YI1);
     pause_if_every_step();
 
-    if (G.T(combined) == 1)
-        G.YY$ = Str();
-    else
-        G.YY$ = x_first ? "x=" + G.REI0Y$ : "y=" + G.N$;
+    if (G.T(combined) == 1) G.YY$ = Str();
+    else G.YY$ = x_first ? "x=" + G.REI0Y$ : "y=" + G.N$;
     page::at(3, value_x, G.B2, G.YY$);
     PAUSE_FOR_KEY();
 

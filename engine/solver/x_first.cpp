@@ -16,8 +16,7 @@ void SHOW_SOLUTION_X_FIRST() {
     // value ("1*2+y=3"), then the product worked out.
     page::at(0, G.B1, G.B2 + 50,
              G.A1$(kReceivingX) + "*" + G.A21$ + G.A1$(kReceivingY) + "y" + "=" + G.TITLE$(kReceivingRight));
-    page::at(0, G.B1, G.B2 + 50,
-             G.TITLE$(kFirstTerm) + G.A1$(kReceivingY) + "y=" + G.TITLE$(kReceivingRight));
+    page::at(0, G.B1, G.B2 + 50, G.TITLE$(kFirstTerm) + G.A1$(kReceivingY) + "y=" + G.TITLE$(kReceivingRight));
 
     // The y term now starts its line: it loses its "+", and a coefficient 1
     // leaves the bare letter. The moved term is joined with "+" when it is

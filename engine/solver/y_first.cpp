@@ -19,8 +19,7 @@ void SHOW_SOLUTION_Y_FIRST() {
 
     // Zero terms are joined with "+" like positive ones ("3x+0=-3").
     if (G.F(kFirstTerm) >= 0) G.TITLE$(kFirstTerm) = "+" + G.TITLE$(kFirstTerm);
-    page::at(0, G.B1, G.B2 + 50,
-             G.A1$(kReceivingX) + "x" + G.TITLE$(kFirstTerm) + "=" + G.TITLE$(kReceivingRight));
+    page::at(0, G.B1, G.B2 + 50, G.A1$(kReceivingX) + "x" + G.TITLE$(kFirstTerm) + "=" + G.TITLE$(kReceivingRight));
     pause_if_every_step();
 
     // The x term alone on the left; with a coefficient 1 this line gives x,

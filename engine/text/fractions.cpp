@@ -119,12 +119,12 @@ void REDUCE_FRACTION() {
     G.YY$ = mark + G.DS1$ + "/" + G.E2$ + mark;
     const Str sign = G.DB1 == -1 ? "-" : "";
     switch (static_cast<int>(G.DB)) {
-    case 1:
-    case 4:
-    case 5: G.T$ = sign + G.DA1$; break;
-    case 2: G.T$ = sign + mark + G.DA1$ + "/" + G.G$ + mark; break;
-    case 3: G.T$ = mark + G.DS1$ + "/" + G.E2$ + mark; break;
-    default: G.T$.clear(); break;  // a zero denominator has no value
+        case 1:
+        case 4:
+        case 5: G.T$ = sign + G.DA1$; break;
+        case 2: G.T$ = sign + mark + G.DA1$ + "/" + G.G$ + mark; break;
+        case 3: G.T$ = mark + G.DS1$ + "/" + G.E2$ + mark; break;
+        default: G.T$.clear(); break;  // a zero denominator has no value
     }
     if (G.DB == 0) G.F$.clear();
     else G.F$ = G.DB1 == -1 ? G.T$ : "+" + G.T$;

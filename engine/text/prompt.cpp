@@ -20,7 +20,8 @@ void TO_FULL_WIDTH_CHAR() {
     G.NAGA$ = " XYABCDEFGHIJKLMNOPQRSTUVWZ";
     G.KOSUU$ = SJ("　ＸＹΑＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＺ");
     G.BAIY$ = SJ(" 0123456789 */+-ﾀ=.?()!$@&'[]<>,%xyabcdefghijklmnopqrstuvw~:");
-    G.CCC1$ = SJ("　０１２３４５６７８９　×÷＋－―＝．∽（）√≡±π∠≦≧＜＞，°χｙａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗ△：");
+    G.CCC1$ = SJ(
+        "　０１２３４５６７８９　×÷＋－―＝．∽（）√≡±π∠≦≧＜＞，°χｙａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗ△：");
     // An empty cell stays empty (it shows nothing either way).
     if (G.LT$.empty()) {
         G.SOSU1 = 0;
@@ -55,8 +56,7 @@ void DRAW_WIDE_TEXT() {
             const float raise = $PfLEN(G.LT$) == 1 ? 4 : 0;
             // A period takes no cell: it sits in the gap before the next one.
             if (G.LT$ == period) G.DS4 -= 4;
-            if (!G.LT$.empty())
-                $PsSYMBOL40(0, 0, G.DS4, G.DSM2 - raise, G.LT$, 1, 1, $PnFInt(G.YMOTO), 0, 0, 1);
+            if (!G.LT$.empty()) $PsSYMBOL40(0, 0, G.DS4, G.DSM2 - raise, G.LT$, 1, 1, $PnFInt(G.YMOTO), 0, 0, 1);
             if (G.LT$ == period) G.DS4 -= 12;
             G.DS4 += 16;
         }

@@ -21,9 +21,7 @@ float glyph(float pen, float advance, float x, float y, const Str& text, float h
 }
 
 // A line from (x, y) by (dx, dy) in the text colour.
-void stroke(float x, float y, float dx, float dy) {
-    $PsLINE(0, 0, x, y, 1, dx, dy, -1, G.YMOTO, 0, 0, -1, 7);
-}
+void stroke(float x, float y, float dx, float dy) { $PsLINE(0, 0, x, y, 1, dx, dy, -1, G.YMOTO, 0, 0, -1, 7); }
 
 // Substitutions of the mark-up: the signs typed as ASCII.
 void substitute(Str& c) {
@@ -165,17 +163,20 @@ bool draw_figure() {
     float advance = 0;
     if (G.LT$ == SJ("√") && G.RTASKAI1 == 1) {
         FE$SETDRAWWIDTH(0, 3);
-        text_detail::five_point_polyline({{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}});
+        text_detail::five_point_polyline(
+            {{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}});
         G.SIZE1 = 11;
         advance = 26;
     } else if (G.LT$ == SJ("√")) {
         FE$SETDRAWWIDTH(0, 3);
-        text_detail::five_point_polyline({{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}});
+        text_detail::five_point_polyline(
+            {{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}});
         G.SIZE1 = 1;
         advance = 28;
     } else if (G.LT$ == "&") {
         FE$SETDRAWWIDTH(0, 5);
-        text_detail::five_point_polyline({{x + 4, y + 40}, {x + 25, y + 40}, {x + 32, y + 8}, {x + 11, y + 8}, {x + 4, y + 40}});
+        text_detail::five_point_polyline(
+            {{x + 4, y + 40}, {x + 25, y + 40}, {x + 32, y + 8}, {x + 11, y + 8}, {x + 4, y + 40}});
         advance = 36;
     } else {
         return false;

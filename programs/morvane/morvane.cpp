@@ -11,8 +11,8 @@ const CourseDef& morvane_course() {
     static const CourseDef course = {
         Program::Morvane,
         "Morvane",
-        {"1　連立方程式とその解", "2　加減法1", "3　加減法2", "4　代入法",
-         "5　いろいろな連立方程式", "6　練習問題", "7　", "8　終了"},
+        {"1　連立方程式とその解", "2　加減法1", "3　加減法2", "4　代入法", "5　いろいろな連立方程式", "6　練習問題",
+         "7　", "8　終了"},
         // Items 1 to 7.
         {
             UNIT1_ENTRY,  // 1

@@ -12,8 +12,8 @@ const CourseDef& talisse_course() {
     static const CourseDef course = {
         Program::Talisse,
         "Talisse",
-        {"1　導入", "2　代金の問題", "3　割合の問題", "4　速さ・時間・道のりの問題",
-         "5　練習問題", "6　学びをたしかめよう", "7　学びを身につけよう", "8　終了"},
+        {"1　導入", "2　代金の問題", "3　割合の問題", "4　速さ・時間・道のりの問題", "5　練習問題",
+         "6　学びをたしかめよう", "7　学びを身につけよう", "8　終了"},
         // Items 1 to 7.
         {
             INTRO_UNIT_ENTRY,       // 1

@@ -42,8 +42,7 @@ namespace answers_test {
 
 // The boxed page title: the reference centred in its cell (text 1 below the
 // cell's top), the answer's number in the cell 10 to its right.
-inline Layout& titled(Layout& page, const std::string& title, float width, const std::string& number,
-                      float x = 40) {
+inline Layout& titled(Layout& page, const std::string& title, float width, const std::string& number, float x = 40) {
     page.cell(x, width, 31, 0, title);
     page.cell(x + width + 10, 44, 30, 13, number);
     return page;

@@ -158,10 +158,8 @@ TEST(AnswerSections, RunsThatStartOnLine90EndOnLine610AboveTheStrip) {
         int unit, answer, presses;
         const char* pair;
     };
-    const Case cases[] = {{6, 3, 9, "(x,y)=(12,1)"},
-                          {6, 3, 19, "(x,y)=(3,4)"},
-                          {7, 1, 9, "(x,y)=(3,5)"},
-                          {7, 1, 14, "(x,y)=(50,50)"}};
+    const Case cases[] = {
+        {6, 3, 9, "(x,y)=(12,1)"}, {6, 3, 19, "(x,y)=(3,4)"}, {7, 1, 9, "(x,y)=(3,5)"}, {7, 1, 14, "(x,y)=(50,50)"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pair);
         ASSERT_TRUE(show(unit(c.unit), c.answer, c.presses));

@@ -66,10 +66,8 @@ TEST(TalisseUnit2, AdmissionFeeDrillShowsTheDrawnFeesOverManySeeds) {
         // The fees solve both groups, and the equations say so.
         EXPECT_EQ(s.a1 * s.adult + s.b1 * s.child, s.c1);
         EXPECT_EQ(s.a2 * s.adult + s.b2 * s.child, s.c2);
-        EXPECT_EQ(text_at(30, 180, 3),
-                  coefficient(s.a1) + "x+" + coefficient(s.b1) + "y=" + std::to_string(s.c1));
-        EXPECT_EQ(text_at(30, 280, 3),
-                  coefficient(s.a2) + "x+" + coefficient(s.b2) + "y=" + std::to_string(s.c2));
+        EXPECT_EQ(text_at(30, 180, 3), coefficient(s.a1) + "x+" + coefficient(s.b1) + "y=" + std::to_string(s.c1));
+        EXPECT_EQ(text_at(30, 280, 3), coefficient(s.a2) + "x+" + coefficient(s.b2) + "y=" + std::to_string(s.c2));
         EXPECT_EQ(text_at(30, 380, 0), "これらは問題にあっている。");
         EXPECT_EQ(text_at(620, 30, 3), "式　");
         // The answer is on the left: the working has no closing pair line,

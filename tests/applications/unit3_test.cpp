@@ -38,8 +38,8 @@ TEST(TalisseUnit3, ParticipationDrillOverManySeeds) {
         const int year = numbers(text_at(680, 180, 3), "x\\+y=(\\d+)…①")[0];
         const auto second = numbers(text_at(680, 290, 3), "ﾀ(\\d+)/100ﾀx\\+ﾀ(\\d+)/100ﾀy=(\\d+)…②");
         const int p1 = second[0], p2 = second[1], took_part = second[2];
-        EXPECT_EQ(text_at(680, 410, 0), std::to_string(p1) + "x+" + std::to_string(p2) + "y=" +
-                                            std::to_string(took_part) + "00");
+        EXPECT_EQ(text_at(680, 410, 0),
+                  std::to_string(p1) + "x+" + std::to_string(p2) + "y=" + std::to_string(took_part) + "00");
         const int q = numbers(text_at(680, 480, 0), "両辺を(\\d+)でわって")[0];
         const auto third = numbers(text_at(680, 550, 3), "(\\d+)x\\+(\\d+)y=(\\d+)…③");
         const int k1 = third[0], k2 = third[1], right = third[2];

@@ -49,13 +49,13 @@ TEST(Unit4Menu, ItemFiveLeavesForTheMainMenuWhichOpensTheUnitAfresh) {
 struct RoutePage {
     int section;
     const char* name;
-    int keys;           // presses to the section menu
-    int title_pauses;   // keys before the route is drawn
+    int keys;          // presses to the section menu
+    int title_pauses;  // keys before the route is drawn
     const char* title;
     std::array<const char*, 3> letters;  // start, change, goal
     const char* distance;                // over the whole route
     std::array<const char*, 2> speeds;
-    const char* time;                    // under the whole route
+    const char* time;  // under the whole route
     std::array<const char*, 2> unknowns;
     std::array<const char*, 2> leg_times;
     std::array<const char*, 2> leg_names;
@@ -70,6 +70,7 @@ struct RoutePage {
 };
 
 const RoutePage kPages[] = {
+    // clang-format off
     {1, "example3", 34, 1, "教科書P52 例題3をやってみよう。", {"S", "A", "G"}, "50km", {"時速20km", "時速10km"},
      "3時間", {"自転車で進んだ道のりをxkm,", "走った道のりをykmとすると、"}, {"ﾀx/20ﾀ時間", "ﾀy/10ﾀ時間"},
      {"自転車", "走り"}, {"x", "y", "50"}, {"20", "10", "／"}, {"ﾀx/20ﾀ", "ﾀy/10ﾀ", "3"},
@@ -85,6 +86,7 @@ const RoutePage kPages[] = {
      {"x", "y", "92"}, {"40", "50", "／"}, {"ﾀx/40ﾀ", "ﾀy/50ﾀ", "2"},
      {"x+y=92…①", "ﾀx/40ﾀ+ﾀy/50ﾀ=2…②", "200*②", "200*ﾀx/40ﾀ+200*ﾀy/50ﾀ=200*2", "5x+4y=400…③"},
      "(x,y)=(32,60)", "この解は問題にあっている。", 0, "答　A,B間の道のりが32km,", "　　B,C間の道のりが60km", 5},
+    // clang-format on
 };
 
 // The equation column: the unknowns at 722, the derivation under them.

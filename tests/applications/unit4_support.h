@@ -30,8 +30,8 @@ inline void save_page(const std::string& name) { save_png("unit4-" + name); }
 // stands: centred on the apex, moved `shift`; 44 above an apex `height`
 // above the route (80 with a stacked fraction), or with its top on an apex
 // below it.
-inline void arc_label(Layout& page, float from, float to, bool above, float height, int colour,
-                      const std::string& text, float shift = 0) {
+inline void arc_label(Layout& page, float from, float to, bool above, float height, int colour, const std::string& text,
+                      float shift = 0) {
     const Str sj = plat::utf8_to_cp932(text);
     const float width = page::measure(sj);
     const bool fraction = text.find("ﾀ") != std::string::npos;

@@ -20,8 +20,8 @@ TEST(Unit7Pages, TenSystemsThirdPageSubstitutesAndSubtractsByHand) {
     const float five = page.end_x() + 40;
     page.at(five, 90, 0, "y=2x+3…①").at(five, 140, 0, "y=6x-1…②");
     const char* five_lines[][2] = {{"3", "①を②に代入して"}, {"0", "2x+3=6x-1"}, {"0", "2x-6x=-1-3"},
-                                   {"0", "-4x=-4"},          {"0", "x=1"},       {"3", "x=1 を①に代入して"},
-                                   {"0", "y=2*1+3=2+3"},     {"0", "y=5"},       {"5", "(x,y)=(1,5)"}};
+                                   {"0", "-4x=-4"},         {"0", "x=1"},       {"3", "x=1 を①に代入して"},
+                                   {"0", "y=2*1+3=2+3"},    {"0", "y=5"},       {"5", "(x,y)=(1,5)"}};
     for (int i = 0; i < 9; ++i) page.at(67, 190 + 50.0f * i, five_lines[i][0][0] - '0', five_lines[i][1]);
     page.at(602, 30, 3, "(6)");
     const float six = page.end_x() + 40;
@@ -30,8 +30,8 @@ TEST(Unit7Pages, TenSystemsThirdPageSubstitutesAndSubtractsByHand) {
     // above the lower row, the results at the rows' x.
     page.at(694, 180, 0, "10=5a+b").at(694, 230, 0, " 1=2a+b").at(640, 236, 0, "-").at(667, 236, 0, ")");
     page.at(640, 205, 3, "+ - -  -").at(694, 280, 0, " 9=3a").at(694, 330, 0, " 3=a");
-    const char* six_lines[][2] = {{"3", "a=3 を②に代入して"}, {"0", "1=2*3+b=6+b"}, {"0", "1-6=b"},
-                                  {"0", "b=-5"},              {"5", "(a,b)=(3,-5)"}};
+    const char* six_lines[][2] = {
+        {"3", "a=3 を②に代入して"}, {"0", "1=2*3+b=6+b"}, {"0", "1-6=b"}, {"0", "b=-5"}, {"5", "(a,b)=(3,-5)"}};
     for (int i = 0; i < 5; ++i) page.at(640, 380 + 50.0f * i, six_lines[i][0][0] - '0', six_lines[i][1]);
     expect_page(page);
     EXPECT_EQ(braces_at(five - 40, 90), 1);
@@ -56,12 +56,14 @@ TEST(Unit7Pages, TenSystemsLaterPagesHaveNoTitleAndTheirOwnLineSteps) {
         std::vector<std::tuple<float, float, int, const char*>> rows;
     };
     const Case cases[] = {
+        // clang-format off
         {22, {{40, 30, 3, "(7)"}, {80, 80, 0, "3(x-2y)=y-17…①"}, {80, 130, 0, "6x+5y=4…②"}, {40, 330, 0, "3x-7y=-17…③"}}},
         // (8): the second equation and the caption 70 below.
         {27, {{40, 30, 3, "(8)"}, {80, 150, 0, "ﾀ1/2ﾀx+ﾀ3/4ﾀy=7…②"}, {40, 220, 3, "4*②から"}, {40, 270, 0, "2x+3y=28…③"}}},
         {32, {{40, 30, 3, "(9)"}, {40, 180, 3, "10*①から"}, {40, 330, 0, "x-3y=2…④"}, {40, 430, 3, "連立方程式をつくると"}}},
         // (10): the second equation 70 below, the caption 60.
         {37, {{40, 30, 3, "(10)"}, {80, 150, 0, "ﾀx/4ﾀ+ﾀy/3ﾀ=ﾀ1/6ﾀ…②"}, {40, 350, 0, "3x-2y=8…③"}, {40, 410, 3, "12*②から"}, {40, 560, 3, "連立方程式をつくると"}}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.presses);
@@ -139,7 +141,8 @@ TEST(Unit7Pages, ClubMembersAnswerFillsItsTableThenSolvesInTheClearedLeft) {
     }
     const char* row2[] = {"x", "y", "50"};
     const char* row3[] = {"90", "120", "／"};
-    for (int k = 0; k < 3; ++k) table.cell(304 + 152 * k, 152, 153, 0, row2[k]).cell(304 + 152 * k, 152, 203, 0, row3[k]);
+    for (int k = 0; k < 3; ++k)
+        table.cell(304 + 152 * k, 152, 153, 0, row2[k]).cell(304 + 152 * k, 152, 203, 0, row3[k]);
     table.inside(304, 152, 260, 0, "ﾀ90/100ﾀx").inside(456, 152, 260, 0, "ﾀ120/100ﾀy").cell(608, 152, 263, 0, "51");
     table.at(65, 330, 0, "昨年の男子部員をx人,").at(65, 380, 0, "女子部員をy人とすると、");
     table.at(65, 430, 0, "昨年の部員数の関係から").at(65, 480, 3, "x+y=50…①").at(65, 530, 0, "今年の部員数の関係から");

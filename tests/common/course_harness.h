@@ -202,8 +202,8 @@ inline bool matches(const plat::VisibleText& s, const Expect& e) {
     return std::isnan(e.x) ? s.x >= e.x_lo && s.x < e.x_hi : std::fabs(s.x - e.x) < 0.01f;
 }
 inline std::string describe(float y, float x, int colour, const std::string& text) {
-    return "y " + std::to_string(y) + " x " + std::to_string(x) + " colour " + std::to_string(colour) + " \"" +
-           text + "\"";
+    return "y " + std::to_string(y) + " x " + std::to_string(x) + " colour " + std::to_string(colour) + " \"" + text +
+           "\"";
 }
 }  // namespace detail
 
@@ -211,7 +211,8 @@ inline std::string describe(float y, float x, int colour, const std::string& tex
 inline void expect_rows(const Layout& layout) {
     const std::vector<plat::VisibleText> shown = page_texts();
     for (const Expect& e : layout.items()) {
-        const bool found = std::any_of(shown.begin(), shown.end(), [&](const auto& s) { return detail::matches(s, e); });
+        const bool found =
+            std::any_of(shown.begin(), shown.end(), [&](const auto& s) { return detail::matches(s, e); });
         EXPECT_TRUE(found) << "missing: " << detail::describe(e.y, e.x, e.colour, e.text);
     }
 }
@@ -270,8 +271,8 @@ inline std::vector<Rect> boxes_filled(int fill) {
     std::vector<Rect> out;
     for (const auto& op : plat::display_list())
         if (op.kind == plat::OpKind::Box && op.fill == fill && op.colour != 15)
-            out.push_back({std::min(op.ax, op.bx), std::min(op.ay, op.by), std::max(op.ax, op.bx),
-                           std::max(op.ay, op.by)});
+            out.push_back(
+                {std::min(op.ax, op.bx), std::min(op.ay, op.by), std::max(op.ax, op.bx), std::max(op.ay, op.by)});
     return out;
 }
 // Draws of one kind still in the display list.

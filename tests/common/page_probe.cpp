@@ -16,7 +16,9 @@ struct PixelRect {
 PixelRect pixels_of(const plat::Image& img, float x0, float y0, float x1, float y1) {
     const float scale = img.scale;
     auto clampx = [&](float v) { return std::clamp(static_cast<int>(std::floor((v - img.x0) * scale)), 0, img.width); };
-    auto clampy = [&](float v) { return std::clamp(static_cast<int>(std::floor((v - img.y0) * scale)), 0, img.height); };
+    auto clampy = [&](float v) {
+        return std::clamp(static_cast<int>(std::floor((v - img.y0) * scale)), 0, img.height);
+    };
     return {clampx(x0), clampy(y0), clampx(x1), clampy(y1)};
 }
 

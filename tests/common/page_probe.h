@@ -17,8 +17,8 @@ InkBox ink_box(const plat::Image& img, float x0 = 0, float y0 = 0, float x1 = pl
                float y1 = plat::kPageHeight);
 
 // Number of pixels of the page within the rectangle that are exactly `rgb`.
-long count_colour(const plat::Image& img, unsigned rgb, float x0 = 0, float y0 = 0,
-                  float x1 = plat::kPageWidth, float y1 = plat::kPageHeight);
+long count_colour(const plat::Image& img, unsigned rgb, float x0 = 0, float y0 = 0, float x1 = plat::kPageWidth,
+                  float y1 = plat::kPageHeight);
 
 // Writes the page (or the part of it from (x0, y0) to (x1, y1)) as
 // COURSE_PNG_DIR/name.png at `scale` when that variable is set, for a person

@@ -35,7 +35,9 @@ System model(const std::function<float(float, float)>& draw) {
             return v;
         };
         float a1 = pick(3), a2 = pick(2), b1 = pick(3), b2 = pick(2);
-        auto divides = [](float p, float q) { return static_cast<int>(std::fabs(q)) % static_cast<int>(std::fabs(p)) == 0; };
+        auto divides = [](float p, float q) {
+            return static_cast<int>(std::fabs(q)) % static_cast<int>(std::fabs(p)) == 0;
+        };
         if (divides(a1, a2) || divides(a2, a1) || divides(b1, b2) || divides(b2, b1)) continue;
         const int shuffle = static_cast<int>(draw(4, 1));
         if (shuffle == 1) {
@@ -94,9 +96,7 @@ protected:
         plat::use_headless({"", std::nullopt, std::nullopt});
         start_up(morvane_course());
     }
-    static System returned() {
-        return {G.DSM1, G.DSM2, G.GX3(1), G.GX3(2), G.GX3(3), G.GX3(4), G.GY3(1), G.GY3(2)};
-    }
+    static System returned() { return {G.DSM1, G.DSM2, G.GX3(1), G.GX3(2), G.GX3(3), G.GX3(4), G.GY3(1), G.GY3(2)}; }
 };
 
 TEST_F(RandomSystem, DrawsInTheOrderOfItsRule) {

@@ -37,9 +37,7 @@ const char* const kNotSolution = "どの方程式も成り立つとはいえな�
 struct Problem {
     float a1, b1, c1, a2, b2, c2, x, y;
 };
-Problem shown_problem() {
-    return {G.T(1), G.T(2), G.T(3), G.T(11), G.T(12), G.T(13), G.F(1), G.F(2)};
-}
+Problem shown_problem() { return {G.T(1), G.T(2), G.T(3), G.T(11), G.T(12), G.T(13), G.F(1), G.F(2)}; }
 
 // The page of a problem, built from its numbers.
 Layout problem_page(const Problem& p) {
@@ -55,7 +53,8 @@ Layout problem_page(const Problem& p) {
         const std::string label = e == 0 ? "①" : "②";
         const float top = 180 + 180 * e;
         page.at(208, top, 3, cat({"x=", num(p.x), ",y=", num(p.y), "を", label, "の左辺に代入して"}));
-        page.at(80, top + 60, 0, cat({label, "の左辺=", num(a), "*", in_parens(p.x), with_plus(b), "*", in_parens(p.y)}));
+        page.at(80, top + 60, 0,
+                cat({label, "の左辺=", num(a), "*", in_parens(p.x), with_plus(b), "*", in_parens(p.y)}));
         const float left = a * p.x + b * p.y;
         page.at(208, top + 120, 0, cat({"=", num(a * p.x), with_plus(b * p.y), "="})).then(3, num(left));
         page.then(7, left == c ? "=右辺" : "≠右辺");

@@ -19,8 +19,7 @@ namespace {
 std::vector<Rect> last_clears(size_t n) {
     std::vector<Rect> out;
     for (const auto& op : plat::display_list()) {
-        if (op.kind == plat::OpKind::Box && op.filled && op.colour == 15 && op.fill == 15 && op.ax == 0 &&
-            op.ay <= 20)
+        if (op.kind == plat::OpKind::Box && op.filled && op.colour == 15 && op.fill == 15 && op.ax == 0 && op.ay <= 20)
             out.push_back({op.ax, op.ay, op.bx, op.by});
     }
     if (out.size() > n) out.erase(out.begin(), out.end() - static_cast<long>(n));
@@ -50,7 +49,7 @@ std::vector<Brace> section_braces() {
 
 struct FrameCase {
     int section;
-    std::string keys;  // after the section's number
+    std::string keys;          // after the section's number
     std::vector<Rect> clears;  // its last page clears, oldest first
     std::vector<Brace> braces;
 };

@@ -20,8 +20,7 @@ inline std::string open_section(int n) { return "1\r" + std::to_string(n) + "\r"
 // key. True if it was still running then (false: it ended).
 inline bool run_morvane(const std::string& keys, float seed = 1) { return run(morvane_course(), keys, seed); }
 
-inline const char* const kMenuLine =
-    "①班の数　②二元一次方程式　③連立方程式　④解判別　⑤例１　⑥問4　⑦練習問題　⑧終了";
+inline const char* const kMenuLine = "①班の数　②二元一次方程式　③連立方程式　④解判別　⑤例１　⑥問4　⑦練習問題　⑧終了";
 inline bool at_section_menu() { return at_menu(kMenuLine); }
 
 // The page as PNG, for a person to look at (see harness::save_png).

@@ -56,10 +56,10 @@ TEST(Unit2GeneratorRule, EqualMagnitudesMoveTheSecondCoefficientOnItsSignedValue
         float a1, a2;
     };
     const Case cases[] = {
-        {{1, 1, 1, 1, 3, 1, 1, 3, 1, 1}, 3, 4},     // 3, 3 -> 4
-        {{1, 1, 1, 1, 3, 1, 1, 3, 0, 1}, 3, -2},    // 3, -3 -> -2
-        {{1, 1, 1, 1, 2, 0, 1, 2, 0, 1}, -2, -1},   // -2, -2 -> -1
-        {{1, 1, 1, 1, 4, 1, 1, 5, 0, 1}, 4, -5},    // different: kept
+        {{1, 1, 1, 1, 3, 1, 1, 3, 1, 1}, 3, 4},    // 3, 3 -> 4
+        {{1, 1, 1, 1, 3, 1, 1, 3, 0, 1}, 3, -2},   // 3, -3 -> -2
+        {{1, 1, 1, 1, 2, 0, 1, 2, 0, 1}, -2, -1},  // -2, -2 -> -1
+        {{1, 1, 1, 1, 4, 1, 1, 5, 0, 1}, 4, -5},   // different: kept
     };
     for (const Case& c : cases) {
         size_t used = 0;

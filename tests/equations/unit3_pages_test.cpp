@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "tests/equations/unit3_support.h"
 #include "tests/common/sign_rows.h"
+#include "tests/equations/unit3_support.h"
 
 using namespace unit3_test;
 
@@ -29,8 +29,8 @@ TEST(Unit3Sections, EachFixedSectionTakesItsKeysAndEndsAtTheMenu) {
 // ------------------------------------------------------ the pages
 
 // The rows both worked examples share: title, system, column subtraction.
-Layout example_page(const char* first, const char* second, const char* hint, const char* operation,
-                    const char* upper, const char* lower, const char* signs) {
+Layout example_page(const char* first, const char* second, const char* hint, const char* operation, const char* upper,
+                    const char* lower, const char* signs) {
     Layout page;
     page.at(608, 30, 3, "どうすれば消去できる？");
     page.at(116, 30, 0, first).at(116, 80, 0, second);
@@ -44,8 +44,8 @@ Layout example_page(const char* first, const char* second, const char* hint, con
 
 TEST(Unit3Sections, FindExamplePage) {
     ASSERT_TRUE(run_morvane(open_section(1) + presses(9)));
-    Layout page = example_page("x+2y=4…①", "2x+3y=5…②", "①を 2x+4y=8 にすればいい", "①*2-②", "2x+4y=8",
-                               "2x+3y=5", "+-  -  -");
+    Layout page =
+        example_page("x+2y=4…①", "2x+3y=5…②", "①を 2x+4y=8 にすればいい", "①*2-②", "2x+4y=8", "2x+3y=5", "+-  -  -");
     page.at(130, 280, 3, "    y=3");
     page.at(76, 330, 3, "y=3 を①に代入して");
     page.at(76, 380, 0, "x+2*3=4").at(76, 430, 0, "x+6=4").at(76, 480, 0, "x=4-6=-2");
@@ -60,8 +60,8 @@ TEST(Unit3Sections, HowToPageSignsStandOverTheSubtractedTerms) {
     ASSERT_TRUE(run_morvane(open_section(4) + presses(14)));
     // Over 12x-10y=56 (from x 130): "+" over the operation sign, "-" before
     // 12x, "+" over the "-" of -10y (x 211), "-" over "=" before 56 (x 319).
-    Layout page = example_page("4x+7y=-2…①", "6x-5y=28…②", "①も②も xの係数を12 にすればいい", "①*3-②*2",
-                               "12x+21y=-6", "12x-10y=56", "+-   +   -");
+    Layout page = example_page("4x+7y=-2…①", "6x-5y=28…②", "①も②も xの係数を12 にすればいい", "①*3-②*2", "12x+21y=-6",
+                               "12x-10y=56", "+-   +   -");
     page.at(130, 280, 0, "    31y=-62").at(130, 330, 0, "      y=-2");
     page.at(76, 380, 3, "y=-2 を①に代入して");
     page.at(76, 430, 0, "4x+7*(-2)=-2").at(76, 480, 0, "4x-14=-2").at(76, 530, 0, "4x=-2+14=12");

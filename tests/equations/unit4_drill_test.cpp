@@ -71,6 +71,7 @@ struct Worked {
 
 TEST(Unit4Generators, WorkedPagesOnPinnedDraws) {
     const Worked cases[] = {
+        // clang-format off
         {"example-x", 3, false, attempt(true, 2, -3, 1, 4, 5),
          {"例3　次の連立方程式を解きなさい。", "4x+5y=-10…①", "x=-3y+1…②", "②を ① に代入して、", "4(-3y+1)+5y=-10",
           "-12y+4+5y=-10", "-12y+5y=-10-4", "-7y=-14", "y=ﾀ-14/-7ﾀ=2", "y=2 を②に代入して", "x=-3*2+1",
@@ -91,6 +92,7 @@ TEST(Unit4Generators, WorkedPagesOnPinnedDraws) {
           "x-(-2x+4)=5", "x+2x-4=5", "x+2x=5+4", "3x=9", "x=ﾀ9/3ﾀ=3", "x=3 を②'に代入して", "y=-2*3+4",
           " =-6+4=-2", "答 (x,y)=(3,-2)"},
          0},
+        // clang-format on
     };
     for (const Worked& c : cases) {
         SCOPED_TRACE(c.name);
@@ -119,6 +121,7 @@ struct Edge {
 
 TEST(Unit4Generators, CoefficientsOfOneAndMinusOne) {
     const Edge cases[] = {
+        // clang-format off
         // p + qa = 1: the collected line gives x itself.
         {"example-y-k1", 3, true, joined({first_problem(), attempt(false, 4, 1, -3, -1, 2)}),
          {{90, 154, 0, "-x+2y=-2…①"}, {260, 114, 0, "-x+2(x-3)=-2"}, {320, 114, 0, "-x+2x-6=-2"},
@@ -165,6 +168,7 @@ TEST(Unit4Generators, CoefficientsOfOneAndMinusOne) {
           {380, 114, 0, "x-2x+4=3"}, {500, 114, 0, "-x=-1"}, {570, 114, 3, "x=ﾀ-1/-1ﾀ=1"},
           {200, 600, 0, "y=-1*1+2"}},
          false},
+        // clang-format on
     };
     for (const Edge& c : cases) {
         SCOPED_TRACE(c.name);
@@ -198,8 +202,8 @@ TEST(Unit4Generators, NoRepeatRuleAcrossGeneratorsRejectionsVisitsAndSections) {
     const std::vector<float> x_first = attempt(true, 2, 1, 1, 2, 1);  // y = 2, x = 3
     {
         std::vector<float> offered_two = {draw_for(2, 5, 1), 0.75f};
-        ASSERT_TRUE(run_morvane(keys_to_problem(3, true), 1,
-                                joined({x_first, offered_two, attempt(false, 3, 1, 1, 2, 1)})));
+        ASSERT_TRUE(
+            run_morvane(keys_to_problem(3, true), 1, joined({x_first, offered_two, attempt(false, 3, 1, 1, 2, 1)})));
         EXPECT_EQ(answer_x(), "答 (x,y)=(3,4)");
         EXPECT_EQ(unit4::TXX, 3);
     }
@@ -213,8 +217,8 @@ TEST(Unit4Generators, NoRepeatRuleAcrossGeneratorsRejectionsVisitsAndSections) {
     // Nothing resets it: neither a new visit of section ③ nor section ⑤.
     for (int next : {3, 5}) {
         SCOPED_TRACE(next);
-        const std::string keys = open_section(3) + presses(9) + "1\r" + presses(1) + std::to_string(next) + "\r" +
-                                 presses(pauses_of(next));
+        const std::string keys =
+            open_section(3) + presses(9) + "1\r" + presses(1) + std::to_string(next) + "\r" + presses(pauses_of(next));
         std::vector<float> offered_two = {draw_for(2, 5, 1), 0.75f};
         ASSERT_TRUE(run_morvane(keys, 1, joined({x_first, offered_two, attempt(true, 4, 1, 1, 2, 1)})));
         EXPECT_TRUE(at_next_step());
@@ -242,7 +246,8 @@ TEST(Unit4Drills, FormsTakeTurnsFromTheXFormOnEveryVisit) {
                 if (t.x == 154 && t.y == 140) drawn = t.utf8.substr(0, 1);
             heads.push_back(drawn);
             if (section == 5) {
-                const std::string title = k % 2 == 0 ? "例題2　次の連立方程式を解きなさい。" : "例題1　次の連立方程式を解きなさい。";
+                const std::string title =
+                    k % 2 == 0 ? "例題2　次の連立方程式を解きなさい。" : "例題1　次の連立方程式を解きなさい。";
                 EXPECT_TRUE(page_shows(title)) << k;
             }
         }

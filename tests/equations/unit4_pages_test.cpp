@@ -21,11 +21,13 @@ struct KeyCount {
 
 TEST(Unit4Sections, EachFixedSectionTakesItsKeyPressesAndEndsAtTheSectionMenu) {
     const KeyCount cases[] = {
+        // clang-format off
         {1, 20, "x=2*60+30=120+30"},
         {2, 14, "1つの文字を消去する方法"},
         {4, 0, "答 (x,y)=(-1,1)"},
         {6, 0, "答 (x,y)=(-3,-1)"},
         {7, 16, "★3yでも代入できる。"},
+        // clang-format on
     };
     for (const KeyCount& c : cases) {
         SCOPED_TRACE("section " + std::to_string(c.section));
@@ -82,7 +84,7 @@ TEST(Unit4Sections, PencilAndNotebookPage) {
 TEST(Unit4Sections, PencilAndNotebookPageFillsItsLetteredRowsOutOfOrder) {
     // After the braced system (11 + 2 keys): the results come first, then the
     // lines above them, then the last two rows together with no key.
-    const char* order[] = {"4y+60+5y=600…③", "      9y=540…④", "       y=60…⑤", "x=150…⑥",
+    const char* order[] = {"4y+60+5y=600…③",  "      9y=540…④",  "       y=60…⑤", "x=150…⑥",
                            "   4y+5y=600-60", "2(2y+30)+5y=600", "②を①に代入して"};
     for (int k = 0; k < 7; ++k) {
         SCOPED_TRACE(k);
@@ -143,15 +145,13 @@ TEST(Unit4Sections, Question6Answers) {
     page.at(38, 30, 7, "問6");
     // Each system 40 right of where its part label ended.
     page.at(228, 30, 3, "(1)").at(228 + 81 + 40, 30, 0, "9x-2y=12…①").at(349, 80, 0, "y=3x…②");
-    const char* left[] = {"②を①に代入して", "9x-2*3x=12", "9x-6x=12", "3x=12", "x=4",
-                          "x=4 を②に代入して", "y=3*4", "y=12", "答 (x,y)=(4,12)"};
-    for (int k = 0; k < 9; ++k)
-        page.at(266, 130 + 50 * k, k == 0 || k == 5 ? 3 : k == 8 ? 5 : 0, left[k]);
+    const char* left[] = {"②を①に代入して",    "9x-2*3x=12", "9x-6x=12", "3x=12",          "x=4",
+                          "x=4 を②に代入して", "y=3*4",      "y=12",     "答 (x,y)=(4,12)"};
+    for (int k = 0; k < 9; ++k) page.at(266, 130 + 50 * k, k == 0 || k == 5 ? 3 : k == 8 ? 5 : 0, left[k]);
     page.at(760, 30, 3, "(2)").at(760 + 81 + 40, 30, 0, "x=-5y+4…①").at(881, 80, 0, "2x+y=-1…②");
-    const char* right[] = {"①を②に代入して", "2(-5y+4)+y=-1", "-10y+8+y=-1", "-10y+y=-1-8", "-9y=-9", "y=1",
-                           "y=1 を①に代入して", "x=-5*1+4=-5+4", "x=-1", "答 (x,y)=(-1,1)"};
-    for (int k = 0; k < 10; ++k)
-        page.at(798, 130 + 50 * k, k == 0 || k == 6 ? 3 : k == 9 ? 5 : 0, right[k]);
+    const char* right[] = {"①を②に代入して",    "2(-5y+4)+y=-1", "-10y+8+y=-1", "-10y+y=-1-8",    "-9y=-9", "y=1",
+                           "y=1 を①に代入して", "x=-5*1+4=-5+4", "x=-1",        "答 (x,y)=(-1,1)"};
+    for (int k = 0; k < 10; ++k) page.at(798, 130 + 50 * k, k == 0 || k == 6 ? 3 : k == 9 ? 5 : 0, right[k]);
     expect_page(page);
     // Nothing of column (1) reaches column (2)'s label.
     for (const auto& t : page_texts()) {
@@ -168,16 +168,14 @@ TEST(Unit4Sections, Question7Answers) {
     page.at(38, 30, 7, "問7");
     page.at(152, 30, 3, "(1)").at(273, 30, 0, "y-x=4…①").at(273, 80, 0, "5x-3y=2…②");
     page.at(190, 130, 3, "①から　").then(0, "y=x+4…①'");
-    const char* left[] = {"①'を②に代入して", "5x-3(x+4)=2", "5x-3x-12=2", "5x-3x=2+12", "2x=14", "x=7",
-                          "x=7 を①'に代入して", "y=7+4=11", "答 (x,y)=(7,11)"};
-    for (int k = 0; k < 9; ++k)
-        page.at(190, 180 + 50 * k, k == 0 || k == 6 ? 3 : k == 8 ? 5 : 0, left[k]);
+    const char* left[] = {"①'を②に代入して",    "5x-3(x+4)=2", "5x-3x-12=2",     "5x-3x=2+12", "2x=14", "x=7",
+                          "x=7 を①'に代入して", "y=7+4=11",    "答 (x,y)=(7,11)"};
+    for (int k = 0; k < 9; ++k) page.at(190, 180 + 50 * k, k == 0 || k == 6 ? 3 : k == 8 ? 5 : 0, left[k]);
     page.at(684, 30, 3, "(2)").at(805, 30, 0, "3x+2y=-11…①").at(805, 80, 0, "3y-x=0…②");
     page.at(722, 130, 3, "②から　").then(0, "x=3y…②'");
-    const char* right[] = {"②'を①に代入して", "3*3y+2y=-11", "9y+2y=-11", "11y=-11", "y=-1",
+    const char* right[] = {"②'を①に代入して",     "3*3y+2y=-11", "9y+2y=-11",       "11y=-11", "y=-1",
                            "y=-1 を②'に代入して", "x=3*(-1)=-3", "答 (x,y)=(-3,-1)"};
-    for (int k = 0; k < 8; ++k)
-        page.at(722, 180 + 50 * k, k == 0 || k == 5 ? 3 : k == 7 ? 5 : 0, right[k]);
+    for (int k = 0; k < 8; ++k) page.at(722, 180 + 50 * k, k == 0 || k == 5 ? 3 : k == 7 ? 5 : 0, right[k]);
     expect_page(page);
     save_page("section6");
 }

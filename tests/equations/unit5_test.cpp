@@ -167,6 +167,7 @@ struct ColumnPage {
 
 std::vector<ColumnPage> answer_pages() {
     return {
+        // clang-format off
         {"question 8 (1)", 2, 0, 640,
          rows_of({{3, 40, 30, "問8　解答(1)"}, {0, 80, 80, "4x+7y=39…①"}, {0, 80, 130, "2(x-y)=3x+3y…②"},
                   {3, 40, 180, "②を整理すると"}, {0, 40, 230, "2x-2y-3x-3y=0"}, {0, 40, 280, "-x-5y=0 …③"},
@@ -246,6 +247,7 @@ std::vector<ColumnPage> answer_pages() {
                   {0, 40, 390, "5x=2(y-3)"}, {0, 40, 440, "5x=2y-6"}, {0, 40, 490, "5x-2y=-6 …④"},
                   {3, 40, 540, "③④を使って連立方程式をつくると"}}),
          80, 100},
+        // clang-format on
     };
 }
 

@@ -14,14 +14,14 @@ namespace {
 const char* const kMenuLine = "P46 練習問題 ①,②解答　　　③終了";
 std::string open_section(int n) { return "6\r" + std::to_string(n) + "\r"; }
 bool at_unit_menu() { return at_menu(kMenuLine); }
-bool shows(const char* text) { return page_has([&](const auto& t) { return t.utf8 == text; }); }
+bool shows(const char* text) {
+    return page_has([&](const auto& t) { return t.utf8 == text; });
+}
 
 // ------------------------------------------------------- key counts
 
 TEST(Unit6Sections, EachSectionTakesItsKeysAndComesBackToTheMenu) {
-    const struct {
-        int section, presses;
-    } cases[] = {{1, 18}, {2, 4}};
+    const struct { int section, presses; } cases[] = {{1, 18}, {2, 4}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.section);
         ASSERT_TRUE(run_morvane(open_section(c.section) + presses(c.presses - 1)));
@@ -82,21 +82,27 @@ void substitution_column(Layout& page, float left, const char* label, const char
 }
 
 void column_2(Layout& page) {
+    // clang-format off
     substitution_column(page, 640, "(2)", "2x+5y=18 …①", "x=2y …②",
                         {{3, "②を①に代入して"}, {0, "2*2y+5y=18"}, {0, "4y+5y=18"}, {0, "9y=18"}, {0, "y=2"},
                          {3, "y=2 を②に代入して"}, {0, "x=2*2=4"}, {5, "(x,y)=(4,2)"}});
+    // clang-format on
 }
 void column_3(Layout& page) {
+    // clang-format off
     substitution_column(page, 40, "(3)", "4x-5y=3 …①", "5y=8x-11 …②",
                         {{3, "②を①に代入して"}, {0, "4x-(8x-11)=3"}, {0, "4x-8x+11=3"}, {0, "-4x=3-11=-8"},
                          {0, "x=2"}, {3, "x=2 を②に代入して"}, {0, "5y=8*2-11"}, {0, "5y=16-11=5"}, {0, "y=1"},
                          {5, "(x,y)=(2,1)"}});
+    // clang-format on
 }
 void column_4(Layout& page) {
+    // clang-format off
     substitution_column(page, 640, "(4)", "y=3x-2 …①", "y=2x+3 …②",
                         {{3, "①を②に代入して"}, {0, "3x-2=2x+3"}, {0, "3x-2x=3+2"}, {0, "x=5"},
                          {3, "x=5 を②に代入して"}, {0, "y=2*5+3"}, {0, "y=10+3"}, {0, "y=13"},
                          {5, "(x,y)=(5,13)"}});
+    // clang-format on
 }
 
 TEST(Unit6Sections, ProblemOneFirstTwoScreens) {

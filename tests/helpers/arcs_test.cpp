@@ -26,8 +26,10 @@ TEST_F(HelpersTest, SegmentDirectionCountsCounterclockwiseOnThePage) {
     struct Case {
         float dx, dy, degrees;
     } cases[] = {
+        // clang-format off
         {10, 0, 0},   {10, -10, 45},  {0, -10, 90}, {-10, 0, 180},
         {0, 10, 270}, {10, 10, 315},  {0, 0, 180},  // no way at all gives AX
+        // clang-format on
     };
     for (const auto& c : cases) {
         G.AIDA1 = 50, G.YY1 = 60, G.AAA = 50 + c.dx, G.FMAESU = 60 + c.dy;
@@ -43,9 +45,11 @@ TEST_F(HelpersTest, ArcAnglesGiveRayDirectionsFractionsAndTheBisector) {
         float tyy;
         float zx1, zx2, xx1, zx0, bisector;  // directions in units of AX
     } cases[] = {
+        // clang-format off
         {0, 0, 0.5f, 1.0f, 0.75f, 0.25f},    // right then up: bisector up and right
         {1, 0, 0.5f, 1.0f, 0.75f, 0.25f},    // only -1 swaps
         {-1, 0.5f, 0, 0.75f, 1.0f, 1.25f},   // swapped: the other angle, down and left
+        // clang-format on
     };
     for (const auto& c : cases) {
         G.AIDA1 = 0, G.YY1 = 0, G.AAA = 10, G.FMAESU = 0, G.ZY1 = 0, G.KAKKO1 = -10, G.TYY = c.tyy;
@@ -92,8 +96,7 @@ TEST_F(HelpersTest, ArcLabelSitsOnTheBisectorOutsideItsAnchor) {
         ASSERT_EQ(notes.size(), 1u);
         EXPECT_EQ(notes[0].text, "AB");
         EXPECT_EQ(notes[0].colour, 5);
-        EXPECT_TRUE(near(notes[0].ax, notes[0].ay, c.x + c.width_part * w, c.y))
-            << show(notes[0].ax, notes[0].ay);
+        EXPECT_TRUE(near(notes[0].ax, notes[0].ay, c.x + c.width_part * w, c.y)) << show(notes[0].ax, notes[0].ay);
         EXPECT_NEAR(G.DSM1, c.x + c.width_part * w + w, 0.01);
         EXPECT_EQ(G.TY, w);
         EXPECT_EQ(G.CCC2, 22);
@@ -144,6 +147,7 @@ TEST_F(HelpersTest, DottedSemicircleDotsAndLabel) {
         size_t middle_index;
         float lx, width_part, ly;  // label top-left: (lx + width_part * width, ly)
     } cases[] = {
+        // clang-format off
         {"whole route, distance", {76, 230}, {570, 230}, -1, 90, 3, "50km", 0,
          61, {570, 230}, {323, 140}, {76, 230}, 30, 323, -0.5f, 96},
         {"whole route, time", {76, 230}, {570, 230}, 1, 90, 3, "3時間", 20,
@@ -168,6 +172,7 @@ TEST_F(HelpersTest, DottedSemicircleDotsAndLabel) {
          61, {570, 230}, {323, 140}, {76, 230}, 30, 323, -0.5f, 140},
         {"no label", {76, 230}, {570, 230}, -1, 90, 3, "", 0,
          61, {570, 230}, {323, 140}, {76, 230}, 30, 0, 0, 0},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -13,6 +13,7 @@ TEST_F(HelpersTest, ArrowHeads) {
         std::vector<std::pair<Pt, Pt>> lines;
         Pt tip_after, tail_after;
     } cases[] = {
+        // clang-format off
         {"head on the second end", 0, 0,
          {{{100, 200}, {300, 200}}, {{284, 208}, {300, 200}}, {{284, 192}, {300, 200}}}, {300, 200}, {100, 200}},
         {"head on the first end", -1, 0,
@@ -21,6 +22,7 @@ TEST_F(HelpersTest, ArrowHeads) {
          {{{100, 200}, {300, 200}}, {{284, 208}, {300, 200}}, {{284, 192}, {300, 200}},
           {{300, 200}, {100, 200}}, {{116, 192}, {100, 200}}, {{116, 208}, {100, 200}}},
          {100, 200}, {300, 200}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

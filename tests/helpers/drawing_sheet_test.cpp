@@ -41,8 +41,8 @@ void semicircle(float x1, float x2, float y, float fy, float height, float step,
 const struct {
     const char* text;
     bool above;
-} kRouteLabels[] = {{"50km", true},  {"3時間", false},       {"xkm", true},
-                    {"ykm", true},   {"ﾀx/20ﾀ時間", false}, {"ﾀy/10ﾀ時間", false}};
+} kRouteLabels[] = {{"50km", true}, {"3時間", false},      {"xkm", true},
+                    {"ykm", true},  {"ﾀx/20ﾀ時間", false}, {"ﾀy/10ﾀ時間", false}};
 
 Specimen route_parts() {
     Specimen s;
@@ -70,11 +70,13 @@ void draw_specimen() {
         const char* label;
         float dx, dy;
     } graphs[] = {
+        // clang-format off
         {2, 0.1f, 0, 0, -8, 8, 4, "y=0.1x^2", 8, -30},
         {3, 0.5f, 1, 0, -8, 8, 2, "y=0.5x+1", 8, -4},
         {1, 8, 0, 0, 1.2f, 6, 7, "xy=8", 44, 24},
         {4, 2, 0, -12, 0, 0, 6, "x=-6", 0, 260},
         {4, 1, 2, -12, -8, 8, 12, "x+2y=-12", 8, 4},
+        // clang-format on
     };
     for (const auto& g : graphs) {
         G.R1B1 = g.kind, G.P2 = g.a, G.RABM = g.b, G.BAIX = g.c, G.TBSI = g.from, G.JYOUK = g.to;
@@ -218,7 +220,8 @@ TEST_F(HelpersTest, SpecimenPage) {
     for (const auto& l : s.route_labels) {
         SCOPED_TRACE(show(l.box.x0, l.box.y0));
         const Box around{l.box.x0 - 2, l.box.y0 - 2, l.box.x1 + 2, l.box.y1 + 2};
-        const auto ink = box_of(img, [&](unsigned p) { return p == teal; }, around);
+        const auto ink = box_of(
+            img, [&](unsigned p) { return p == teal; }, around);
         ASSERT_TRUE(ink.any);
         const float touch = l.touch_y();
         if (l.above) {

@@ -89,11 +89,9 @@ TEST_F(PolygonTest, SidesAndVertexLabels) {
         const char* switch_text;
         std::vector<std::string> labels;
     } cases[] = {
-        {"A", {"A", "B", "C"}},
-        {"P", {"P", "Q", "R"}},
+        {"A", {"A", "B", "C"}},        {"P", {"P", "Q", "R"}},
         {"Ａ", {"Ａ", "Ｂ", "Ｃ"}},  // a full-width first letter counts on in full width
-        {"1", {"O", "頂点", "ﾀ1/2ﾀ"}},
-        {"", {}},
+        {"1", {"O", "頂点", "ﾀ1/2ﾀ"}}, {"", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.switch_text);

@@ -54,11 +54,11 @@ TEST_F(HelpersTest, TicksAroundTheMiddle) {
         std::vector<float> xs;
         float r_after;
     } cases[] = {
-        {0, 2, {46, 54}, 24},   // spacing 0 taken as 8
-        {0, 0, {46}, 16},       // a count of 0 still draws one
-        {31, 2, {46, 54}, 24},  // above 30 taken as 8
-        {-8, 2, {30, 22}, -24}, // a negative spacing steps backwards
-        {8, 7, {46}, 16},       // too many: one
+        {0, 2, {46, 54}, 24},    // spacing 0 taken as 8
+        {0, 0, {46}, 16},        // a count of 0 still draws one
+        {31, 2, {46, 54}, 24},   // above 30 taken as 8
+        {-8, 2, {30, 22}, -24},  // a negative spacing steps backwards
+        {8, 7, {46}, 16},        // too many: one
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.r);
@@ -153,7 +153,7 @@ TEST_F(HelpersTest, AngleValueTextToTheNearestTenth) {
     } cases[] = {
         {{200, 100}, {100, 0}, 0, "90"},
         {{200, 100}, {100, 0}, -1, "270"},
-        {{200, 100}, {200, 0}, 0, "45"},    // 449.9997 tenths: not cut to 44.9
+        {{200, 100}, {200, 0}, 0, "45"},  // 449.9997 tenths: not cut to 44.9
         {{200, 0}, {200, 100}, 0, "315"},
         {{200, 100}, {100 + 173.205f, 0}, 0, "30"},
         {{200, 100}, {100 + 241.421f, 0}, 0, "22.5"},

@@ -61,15 +61,15 @@ TEST_F(HelpersTest, AxesWithGridStepNumbersAndNames) {
     // 21 thin vertical and 11 thin horizontal lines half a unit up and left,
     // 5 + 3 heavier ones, the two axes.
     EXPECT_EQ(l.size(), 21u + 11u + 5u + 3u + 2u);
-    for (const char* line : {"99.5,100-99.5,300 w1 c0", "499.5,100-499.5,300 w1 c0", "100,299.5-500,299.5 w1 c0",
-                             "100,99.5-500,99.5 w1 c0", "100,100-100,300 w3 c1", "400,100-400,300 w3 c1",
-                             "100,300-500,300 w3 c1", "100,100-500,100 w3 c1", "300,100-300,300 w4 c0",
-                             "100,200-500,200 w4 c0"})
+    for (const char* line :
+         {"99.5,100-99.5,300 w1 c0", "499.5,100-499.5,300 w1 c0", "100,299.5-500,299.5 w1 c0",
+          "100,99.5-500,99.5 w1 c0", "100,100-100,300 w3 c1", "400,100-400,300 w3 c1", "100,300-500,300 w3 c1",
+          "100,100-500,100 w3 c1", "300,100-300,300 w4 c0", "100,200-500,200 w4 c0"})
         EXPECT_TRUE(has(l, line)) << line;
-    EXPECT_EQ(texts(), (std::vector<std::string>{
-                           "-10 61,200 2x1 S26", "-5 174,200 2x1 S26", "5 387,200 2x1 S26", "10 474,200 2x1 S26",
-                           "-5 248,283 2x1 S26", "5 274,83 2x1 S26", "x 479.2,161 3x2 S20.8bi", "0 274,200 2x1 G26b",
-                           "y 300,87 2x1 G26b"}));
+    EXPECT_EQ(texts(),
+              (std::vector<std::string>{"-10 61,200 2x1 S26", "-5 174,200 2x1 S26", "5 387,200 2x1 S26",
+                                        "10 474,200 2x1 S26", "-5 248,283 2x1 S26", "5 274,83 2x1 S26",
+                                        "x 479.2,161 3x2 S20.8bi", "0 274,200 2x1 G26b", "y 300,87 2x1 G26b"}));
     const plat::Font& f = plat::current_font();
     EXPECT_EQ(f.face, plat::Face::Gothic);
     EXPECT_EQ(f.size, 16);
@@ -228,9 +228,9 @@ TEST_F(HelpersTest, FunctionGraphsAsDots) {
     struct Case {
         const char* name;
         float kind, a, b, from, to;
-        float first_x;       // value of the first x computed
-        size_t min_dots;     // dots within the plane's height
-        Pt last;             // the last dot drawn, where the label goes
+        float first_x;    // value of the first x computed
+        size_t min_dots;  // dots within the plane's height
+        Pt last;          // the last dot drawn, where the label goes
     } cases[] = {
         {"line from x = 0", 3, 1, 0, 0, 4, 0, 5001, {380, 120}},
         {"parabola from 0.002", 2, 0.25f, 0, 0, 4, 0.002f, 5001, {380, 120}},

@@ -32,7 +32,7 @@ TEST(Arcs, RunFromStartToEndClockwiseWrappingPastOneTurn) {
         {0.75f, 1.0f, {0.8f, 0.95f}, {0.25f, 0.5f}},         // 1.0 is +x ...
         {0.75f, 0.0f, {0.8f, 0.95f}, {0.25f, 0.5f}},         // ... as 0.0 is
         {1.0f, 0.25f, {0.1f, 0.2f}, {0.5f, 0.75f}},
-        {1.0f, 0.0f, {0.1f, 0.4f, 0.6f, 0.9f}, {}},          // the same part: whole circle
+        {1.0f, 0.0f, {0.1f, 0.4f, 0.6f, 0.9f}, {}},  // the same part: whole circle
         {1.25f, 1.5f, {0.3f, 0.45f}, {0.0f, 0.75f}},
         {-0.25f, 0.0f, {0.8f}, {0.3f}},
     };

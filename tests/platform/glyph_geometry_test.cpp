@@ -111,13 +111,13 @@ TEST(GlyphGeometry, ZeroHasNothingInItsCounter) {
     for (const GlyphCase& c : kCases) {
         const std::string chars = c.chars;
         const char* zero = chars.find("２") != std::string::npos || chars.find("１") != std::string::npos ? "０"
-                           : chars.find_first_of("0123456789") != std::string::npos                     ? "0"
+                           : chars.find_first_of("0123456789") != std::string::npos                       ? "0"
                                                                                                           : nullptr;
         if (!zero) continue;
         SCOPED_TRACE(c.name);
         const bool bold = std::string(c.name) != "error line";
-        const plat::Image img = sample(plat::utf8_to_cp932(zero), c.face, c.size, bold, c.italic, kX + c.dx,
-                                       kY + c.dy, c.h, c.v, c.advance);
+        const plat::Image img = sample(plat::utf8_to_cp932(zero), c.face, c.size, bold, c.italic, kX + c.dx, kY + c.dy,
+                                       c.h, c.v, c.advance);
         const auto ink = probe::ink_box(img);
         ASSERT_TRUE(ink.any);
         // The middle fifth of the ink box, across and down.

@@ -20,16 +20,18 @@ TEST(Cp932, ConvertsTheCourseCharactersBothWays) {
         const char* cp932;
     };
     const Case cases[] = {
+        // clang-format off
         {"①⑳", "\x87\x40\x87\x53"},      {"ｶｷﾀﾝ", "\xB6\xB7\xC0\xDD"},       {"す文タ", "\x82\xB7\x95\xB6\x83\x5E"},
         {"×÷±√°", "\x81\x7E\x81\x80\x81\x7D\x81\xE3\x81\x8B"}, {"―－．", "\x81\x5C\x81\x7C\x81\x44"},
         {"χΑ", "\x83\xD4\x83\x9F"},       {"x=ﾀ3/2ﾀ", "x=\xC0" "3/2\xC0"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(plat::utf8_to_cp932(c.utf8), c.cp932) << c.utf8;
         EXPECT_EQ(plat::cp932_to_utf8(c.cp932), c.utf8) << c.utf8;
     }
-    EXPECT_EQ(plat::utf8_to_cp932("aℓb"), "a?b");                   // no counterpart
-    EXPECT_EQ(plat::cp932_to_utf8("a\x81"), "a\xEF\xBF\xBD");        // lead byte at the end
+    EXPECT_EQ(plat::utf8_to_cp932("aℓb"), "a?b");              // no counterpart
+    EXPECT_EQ(plat::cp932_to_utf8("a\x81"), "a\xEF\xBF\xBD");  // lead byte at the end
     EXPECT_EQ(SJ("番号"), sj("番号"));
 }
 
@@ -91,6 +93,7 @@ TEST(Numbers, NumberTexts) {
         const char* text;
     };
     const Case cases[] = {
+        // clang-format off
         {0, " 0"},        {-0.0f, " 0"},          {5, " 5"},           {-5, "-5"},
         {0.5f, " .5"},    {-0.5f, "-.5"},         {12.5f, " 12.5"},    {0.1f, " .1"},
         {100, " 100"},    {1234567, " 1234567"},  {-40, "-40"},        {1.0f / 3, " .3333333"},
@@ -98,6 +101,7 @@ TEST(Numbers, NumberTexts) {
         {123.4567f, " 123.4567"}, {0.0625f, " .0625"},
         // small values keep seven significant digits, rounded
         {1.23456789e-5f, " .00001234568"}, {-2.5e-5f, "-.000025"},
+        // clang-format on
     };
     for (const Case& c : cases) EXPECT_EQ($PfSTR244(c.value), c.text) << c.value;
     EXPECT_EQ($PfSTR248(-0.5f), "-.5");
@@ -109,9 +113,11 @@ TEST(Numbers, ValueOfATextIsTheNumberAtItsStart) {
         float value;
     };
     const Case cases[] = {
+        // clang-format off
         {"12", 12},  {"-3", -3}, {"0.5", 0.5f}, {".5", 0.5f}, {"2/4", 2},   {"1-2", 1},      {"", 0},
         {"-", 0},    {".", 0},   {"/3", 0},     {"-.5", -0.5f}, {"1.2.3", 1.2f}, {" 7", 7}, {"0012", 12},
         {"123456789", 123456789.0f}, {"5.", 5},  {"x3", 0},
+        // clang-format on
     };
     for (const Case& c : cases) EXPECT_EQ($PfVAL(c.text), c.value) << c.text;
     EXPECT_FALSE(std::signbit($PfVAL("-0")));

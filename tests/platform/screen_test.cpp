@@ -28,7 +28,7 @@ TEST(DisplayList, RecordsEveryDrawWithItsState) {
     FE$SETFONTBOLD(0, -1);
     FE$SETDRAWWIDTH(0, 5);
     $PsSYMBOL40(0, 0, 10.5f, 20, "=", 3, 3, 13, 0, 0, 1);
-    $PsLINE(0, 0, 100, 100, 1, 20, -5, -1, 3, 0, 0, -1, 7);  // a step
+    $PsLINE(0, 0, 100, 100, 1, 20, -5, -1, 3, 0, 0, -1, 7);     // a step
     $PsLINE(0, 0, 100, 200, 0, 150, 250, -1, 4, 2, 11, 0, 15);  // a filled box
     $PsCIRCLE(0, 0, 300, 300, 4, 5, 1, 0, 0, 1, 0, 5, 1);
     $PsCONNECT({13, 3, -1, 0, 0, -1, 7, /* last point first: */ 30, 3, 0, 20, 2, 0, 10, 1, 0, 0});
@@ -203,8 +203,8 @@ TEST(Palette, TextsAreLegibleOnTheirFills) {
     };
     const Pair pairs[] = {
         {0, 15, 4.5}, {5, 15, 4.5},  // the 16-unit prompts
-        {3, 15, 3},   {4, 15, 3},  {7, 15, 3}, {13, 15, 3}, {13, 10, 3}, {15, 10, 3}, {9, 4, 3},
-        {9, 12, 3},   {0, 11, 3},  {0, 13, 3}, {0, 14, 3},  {13, 3, 3},
+        {3, 15, 3},   {4, 15, 3},   {7, 15, 3}, {13, 15, 3}, {13, 10, 3}, {15, 10, 3},
+        {9, 4, 3},    {9, 12, 3},   {0, 11, 3}, {0, 13, 3},  {0, 14, 3},  {13, 3, 3},
     };
     for (const Pair& p : pairs)
         EXPECT_GE(probe::contrast_ratio(plat::palette_rgb(p.text), plat::palette_rgb(p.fill)), p.at_least)
@@ -221,8 +221,8 @@ TEST(Rendering, PngsAtAnyScaleWithHalfUnitsKept) {
     EXPECT_EQ(img.height, 1536);
     // A box paints exactly its rectangle: from x 10.5, not half a pen left of it.
     const unsigned green = plat::palette_rgb(4);
-    EXPECT_EQ(img.at(21, 60), green);   // x 10.5 to 11
-    EXPECT_NE(img.at(20, 60), green);   // x 10 to 10.5
+    EXPECT_EQ(img.at(21, 60), green);  // x 10.5 to 11
+    EXPECT_NE(img.at(20, 60), green);  // x 10 to 10.5
     EXPECT_EQ(img.at(100, 300), 0xFFFFFFu);
     // Clipped silently: a box far past the page.
     box(1000, 700, 1760, 1800, 13, 13);
@@ -246,8 +246,8 @@ TEST(Rendering, PngsAtAnyScaleWithHalfUnitsKept) {
 TEST(Rendering, ShapesInTheirColours) {
     plat::use_headless({});
     FE$SETDRAWWIDTH(0, 3);
-    box(100, 100, 200, 160, 13, 4);                          // key-pause box
-    $PsCIRCLE(0, 0, 400, 130, 20, 5, 1, 0, 0, 1, 0, 5, 1);   // a filled dot
+    box(100, 100, 200, 160, 13, 4);                            // key-pause box
+    $PsCIRCLE(0, 0, 400, 130, 20, 5, 1, 0, 0, 1, 0, 5, 1);     // a filled dot
     $PsCIRCLE(0, 0, 500, 130, 20, 3, 1, 0, 0.5f, 0, 0, 0, 1);  // lower half arc
     $PsCONNECT({13, 3, -1, 0, 0, -1, 0, 100, 700, 0, 140, 650, 0, 100, 600, 0, 0});
     const plat::Image img = plat::rasterise(1);
@@ -282,9 +282,9 @@ TEST(Rendering, StrokesEndAtTheirPointsAndCornersStayClosed) {
     EXPECT_EQ(at(99.75f, 100), page);
     EXPECT_EQ(at(200.25f, 100), page);
     EXPECT_EQ(at(201.25f, 98.75f), page);
-    EXPECT_EQ(at(401.25f, 98.75f), black);  // the outer corner, past both square ends
-    EXPECT_EQ(at(600.25f, 98.75f), black);  // no notch where two lines continue
-    EXPECT_EQ(at(600, 97.25f), page);       // and no bump either
+    EXPECT_EQ(at(401.25f, 98.75f), black);   // the outer corner, past both square ends
+    EXPECT_EQ(at(600.25f, 98.75f), black);   // no notch where two lines continue
+    EXPECT_EQ(at(600, 97.25f), page);        // and no bump either
     EXPECT_EQ(at(699.25f, 341.25f), black);  // the parallelogram's closing corner
     EXPECT_EQ(plat::display_list()[2].join_first, true);
     EXPECT_EQ(plat::display_list()[4].join_first, false);

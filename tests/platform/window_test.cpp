@@ -88,8 +88,7 @@ void save(const plat::Image& img, const char* path) {
     auto* data = cairo_image_surface_get_data(s);
     const int stride = cairo_image_surface_get_stride(s);
     for (int y = 0; y < img.height; ++y)
-        for (int x = 0; x < img.width; ++x)
-            reinterpret_cast<uint32_t*>(data + y * stride)[x] = img.at(x, y);
+        for (int x = 0; x < img.width; ++x) reinterpret_cast<uint32_t*>(data + y * stride)[x] = img.at(x, y);
     cairo_surface_mark_dirty(s);
     cairo_surface_write_to_png(s, path);
     cairo_surface_destroy(s);
@@ -134,8 +133,8 @@ protected:
             close(fds[0]);
             const std::string fd = std::to_string(fds[1]);
             quiet_child();
-            execl(xvfb->c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1366x768x24", "-nolisten",
-                  "tcp", static_cast<char*>(nullptr));
+            execl(xvfb->c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1366x768x24", "-nolisten", "tcp",
+                  static_cast<char*>(nullptr));
             _exit(127);
         }
         close(fds[1]);
@@ -200,7 +199,8 @@ protected:
         unsigned long items, after;
         unsigned char* data = nullptr;
         if (XGetWindowProperty(display_, w, XInternAtom(display_, "_NET_WM_NAME", False), 0, 256, False,
-                               AnyPropertyType, &type, &format, &items, &after, &data) == Success && data) {
+                               AnyPropertyType, &type, &format, &items, &after, &data) == Success &&
+            data) {
             if (format == 8) title.assign(reinterpret_cast<char*>(data), items);
             XFree(data);
         }
@@ -395,8 +395,7 @@ const LostServerCase kLostServerCases[] = {
 
 void PrintTo(const LostServerCase& c, std::ostream* out) { *out << c.name; }
 
-class LostServerTest : public WindowTest,
-                       public ::testing::WithParamInterface<std::tuple<LostServerCase, int>> {};
+class LostServerTest : public WindowTest, public ::testing::WithParamInterface<std::tuple<LostServerCase, int>> {};
 
 TEST_P(LostServerTest, EndsAtOnceWithOneLineAndStatusOne) {
     const LostServerCase& c = std::get<0>(GetParam());
@@ -426,8 +425,8 @@ TEST_P(LostServerTest, EndsAtOnceWithOneLineAndStatusOne) {
     expect_ends_when_server_ends(server_, err_file.path, "X server at DISPLAY=" + display_name_);
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowTest, LostServerTest, ::testing::Combine(::testing::ValuesIn(kLostServerCases),
-                                                                         ::testing::Range(1, 4)),
+INSTANTIATE_TEST_SUITE_P(WindowTest, LostServerTest,
+                         ::testing::Combine(::testing::ValuesIn(kLostServerCases), ::testing::Range(1, 4)),
                          [](const ::testing::TestParamInfo<LostServerTest::ParamType>& info) {
                              return std::string(std::get<0>(info.param).name) + "_" +
                                     std::to_string(std::get<1>(info.param));
@@ -474,8 +473,8 @@ TEST(StartUp, MissingFontStopsWithThePackageToInstall) {
     const auto dir = std::filesystem::temp_directory_path() / ("no-fonts-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "fonts.conf") << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
-    const std::string command = "FONTCONFIG_FILE=" + (dir / "fonts.conf").string() + " DISPLAY= ASAN_OPTIONS=detect_leaks=0 " +
-                                kMorvane + " 2>&1";
+    const std::string command = "FONTCONFIG_FILE=" + (dir / "fonts.conf").string() +
+                                " DISPLAY= ASAN_OPTIONS=detect_leaks=0 " + kMorvane + " 2>&1";
     FILE* out = popen(command.c_str(), "r");
     ASSERT_NE(out, nullptr);
     std::string text;

@@ -14,9 +14,7 @@
 
 namespace shelltest {
 
-inline const CourseDef& course_of(Program p) {
-    return p == Program::Morvane ? morvane_course() : talisse_course();
-}
+inline const CourseDef& course_of(Program p) { return p == Program::Morvane ? morvane_course() : talisse_course(); }
 
 inline std::string u8(const Str& sj) { return plat::cp932_to_utf8(sj); }
 

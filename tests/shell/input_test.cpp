@@ -26,11 +26,13 @@ TEST(InputField, ValuesOfEntries) {
         const char* typed;
         float value;
     } cases[] = {
+        // clang-format off
         {"3", 3},      {"-2", -2},     {"0.5", 0.5f}, {".5", 0.5f}, {"1/2", 0.5f}, {"4/2", 2},
         {"-6/3", -2},  {"/3", 0},      {"1/2/4", 0.5f}, {"", 0},    {"01", 1},     {"1.0", 1},
         {"2/2", 1},    {"1-2", 1},     {"-", 0},      {".", 0},     {"123456789", 123456789.0f},
         // A zero divisor reads as an empty entry.
         {"5/", 0},     {"1/0", 0},     {"0/0", 0},    {"3/-", 0},   {"/", 0},      {"-0/0.0", 0},
+        // clang-format on
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(type_into_field(std::string(c.typed) + "\r")) << c.typed;
@@ -90,7 +92,7 @@ TEST(InputField, BackSpaceAndCode12ClearTheWholeEntry) {
 
 TEST(InputField, OtherKeysAreIgnored) {
     // Letters, space, "+", ",", ":" and the two bytes of a full-width digit.
-    ASSERT_TRUE(type_into_field("1a +,:\x82\x50" "2\r"));
+    ASSERT_TRUE(type_into_field(std::string("1a +,:\x82\x50") + "2\r"));
     EXPECT_EQ(G.DS2$, "12");
 }
 

@@ -36,10 +36,9 @@ int heading_draws() { return heading_draws_of("＜Morvane　メニュー＞"); }
 TEST(MainMenu, MorvanePage) {
     EXPECT_FALSE(run(morvane_course(), ""));
     EXPECT_TRUE(shows("＜Morvane　メニュー＞", 264, 30, 15));
-    const char* items[] = {"1　連立方程式とその解", "2　加減法1", "3　加減法2", "4　代入法",
-                           "5　いろいろな連立方程式", "6　練習問題", "7　", "8　終了"};
-    for (int n = 1; n <= 8; ++n)
-        EXPECT_TRUE(shows(items[n - 1], 44, 120 + 60 * (n - 1), n % 2 ? 13 : 15)) << n;
+    const char* items[] = {"1　連立方程式とその解",   "2　加減法1",  "3　加減法2", "4　代入法",
+                           "5　いろいろな連立方程式", "6　練習問題", "7　",        "8　終了"};
+    for (int n = 1; n <= 8; ++n) EXPECT_TRUE(shows(items[n - 1], 44, 120 + 60 * (n - 1), n % 2 ? 13 : 15)) << n;
     EXPECT_TRUE(shows("番号を入力して下さい。", 816, 648, 0));
     EXPECT_TRUE(shows("入力", 1008, 648, 0));
     EXPECT_TRUE(has_box(22, 10, 1342, 610, 15, 10));  // the panel
@@ -49,10 +48,10 @@ TEST(MainMenu, MorvanePage) {
 TEST(MainMenu, TalissePage) {
     EXPECT_FALSE(run(talisse_course(), ""));
     EXPECT_TRUE(shows("＜Talisse　メニュー＞", 264, 30, 15));
-    const char* items[] = {"1　導入", "2　代金の問題", "3　割合の問題", "4　速さ・時間・道のりの問題",
-                           "5　練習問題", "6　学びをたしかめよう", "7　学びを身につけよう", "8　終了"};
-    for (int n = 1; n <= 8; ++n)
-        EXPECT_TRUE(shows(items[n - 1], 44, 120 + 60 * (n - 1), n % 2 ? 13 : 15)) << n;
+    const char* items[] = {
+        "1　導入",     "2　代金の問題",         "3　割合の問題",         "4　速さ・時間・道のりの問題",
+        "5　練習問題", "6　学びをたしかめよう", "7　学びを身につけよう", "8　終了"};
+    for (int n = 1; n <= 8; ++n) EXPECT_TRUE(shows(items[n - 1], 44, 120 + 60 * (n - 1), n % 2 ? 13 : 15)) << n;
     EXPECT_TRUE(shows("番号を入力して下さい。", 816, 648, 0));
 }
 
@@ -72,18 +71,15 @@ TEST(MainMenu, DispatchTestsTheDividedValueAndCutsOffTheFraction) {
         const char* keys;
         int unit;
     } cases[] = {
-        {"1\r", 1},   {"2\r", 2},   {"4/2\r", 2}, {"6\r", 6},   {"7\r", 7},   {"2.5\r", 2},
-        {"7.6\r", 7}, {"7.99\r", 7}, {"2/4\r", 0}, {"0\r", 0},  {"9\r", 0},   {"-3\r", 0},
-        {"\r", 0},    {"8.5\r", 0}, {"abc\r", 0}, {"5/\r", 0},  {"1/0\r", 0}, {"0/0\r", 0},
-        {"3/-\r", 0}, {"/\r", 0},
+        {"1\r", 1},    {"2\r", 2},   {"4/2\r", 2}, {"6\r", 6},   {"7\r", 7},   {"2.5\r", 2}, {"7.6\r", 7},
+        {"7.99\r", 7}, {"2/4\r", 0}, {"0\r", 0},   {"9\r", 0},   {"-3\r", 0},  {"\r", 0},    {"8.5\r", 0},
+        {"abc\r", 0},  {"5/\r", 0},  {"1/0\r", 0}, {"0/0\r", 0}, {"3/-\r", 0}, {"/\r", 0},
     };
     for (const auto& c : cases) {
         units_run.clear();
         EXPECT_FALSE(run(recording_course(Program::Morvane), c.keys)) << c.keys;
-        if (c.unit)
-            EXPECT_EQ(units_run, std::vector<int>{c.unit}) << c.keys;
-        else
-            EXPECT_TRUE(units_run.empty()) << c.keys;
+        if (c.unit) EXPECT_EQ(units_run, std::vector<int>{c.unit}) << c.keys;
+        else EXPECT_TRUE(units_run.empty()) << c.keys;
         // Whatever happened, the menu is on the page again, drawn anew.
         EXPECT_EQ(heading_draws(), 1) << c.keys;
         EXPECT_TRUE(shows("番号を入力して下さい。", 816, 648, 0)) << c.keys;
@@ -232,8 +228,8 @@ TEST(ErrorScreen, OneLineOnAClearedWindowAndNothingElse) {
     EXPECT_EQ(plat::pending_keys(), 3u);
     const auto notes = plat::visible_notes();
     ASSERT_EQ(notes.size(), 1u) << screen();
-    EXPECT_EQ(notes[0].utf8, u8($PfSTR244(77)) + "," + u8($PfSTR244(9)) +
-                                 "エラーが発生しました。マウスで×をクリックして下さい。");
+    EXPECT_EQ(notes[0].utf8,
+              u8($PfSTR244(77)) + "," + u8($PfSTR244(9)) + "エラーが発生しました。マウスで×をクリックして下さい。");
     EXPECT_EQ(notes[0].x, 288);
     EXPECT_EQ(notes[0].y, 432);
     EXPECT_EQ(notes[0].colour, 13);

@@ -22,9 +22,9 @@ using namespace harness;
 struct CombinedLine {
     float work_x = 0;
     float widest_row = 0;
-    float row_end = 0;            // where the combined right side ends
-    std::optional<float> value;   // where the first value starts, if shown
-    std::string text;             // the line, for messages
+    float row_end = 0;           // where the combined right side ends
+    std::optional<float> value;  // where the first value starts, if shown
+    std::string text;            // the line, for messages
 };
 
 // The pieces of the line at `y` from `from` rightwards, left to right; at most
@@ -92,14 +92,10 @@ float value_column(const CombinedLine& c, Program p) {
 
 TEST(FirstValue, StandsClearOfTheCombinedEquationInEveryDrill) {
     const Drill drills[] = {
-        {"Morvane unit 2 ③", Program::Morvane, "2\r3\r", 60},
-        {"Morvane unit 2 ⑤", Program::Morvane, "2\r5\r", 60},
-        {"Morvane unit 2 ⑦", Program::Morvane, "2\r7\r", 60},
-        {"Morvane unit 3 ②", Program::Morvane, "3\r2\r", 60},
-        {"Morvane unit 3 ⑤", Program::Morvane, "3\r5\r", 60},
-        {"Talisse unit 2 ①", Program::Talisse, "2\r1\r", 150},
-        {"Talisse unit 3 ①", Program::Talisse, "3\r1\r", 150},
-        {"Talisse unit 4 ④", Program::Talisse, "4\r4\r", 150},
+        {"Morvane unit 2 ③", Program::Morvane, "2\r3\r", 60},  {"Morvane unit 2 ⑤", Program::Morvane, "2\r5\r", 60},
+        {"Morvane unit 2 ⑦", Program::Morvane, "2\r7\r", 60},  {"Morvane unit 3 ②", Program::Morvane, "3\r2\r", 60},
+        {"Morvane unit 3 ⑤", Program::Morvane, "3\r5\r", 60},  {"Talisse unit 2 ①", Program::Talisse, "2\r1\r", 150},
+        {"Talisse unit 3 ①", Program::Talisse, "3\r1\r", 150}, {"Talisse unit 4 ④", Program::Talisse, "4\r4\r", 150},
     };
     const int seeds = 150;
     for (const Drill& d : drills) {
@@ -134,8 +130,12 @@ TEST(FirstValue, FollowsALongRightSideAfterASpace) {
     ASSERT_TRUE(at_next_step());
     expect_rows(Layout()
                     .at(560, 130, 3, "①*3-②")
-                    .at(641, 180, 0, "15x").then(0, "+6y").then(0, "=-72")
-                    .at(614, 230, 0, "-12x").then(0, "+6y").then(0, "=36")
+                    .at(641, 180, 0, "15x")
+                    .then(0, "+6y")
+                    .then(0, "=-72")
+                    .at(614, 230, 0, "-12x")
+                    .then(0, "+6y")
+                    .then(0, "=36")
                     .at(641, 280, 0, "27x")
                     .at(803, 280, 0, "=-108")
                     .at(943 + 27, 280, 3, "x=-4"));

@@ -34,8 +34,7 @@ struct System {
 };
 
 struct Call {
-    Call(System s, Program p = Program::Morvane, float aa = 0, float llt = 0, std::string l1 = "",
-         std::string l2 = "")
+    Call(System s, Program p = Program::Morvane, float aa = 0, float llt = 0, std::string l1 = "", std::string l2 = "")
         : system(s), program(p), AA(aa), LLT(llt), label1(std::move(l1)), label2(std::move(l2)) {}
     System system;
     Program program;

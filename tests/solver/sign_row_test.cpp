@@ -35,12 +35,9 @@ struct Case {
 
 TEST(SignRows, SmallSignsInTheirColumnsClearOfBothRows) {
     const Case cases[] = {
-        {"x_first_4x+y", {4, 1, 4, 1, 1, -5}},
-        {"y_first_2x+3y", {2, 3, 1, 2, -2, 3}},
-        {"x_first_multiplied", {3, -7, 38, 13, -5, 38}},
-        {"y_first_multiplied", {6, -1, 22, 6, 5, -2}},
-        {"x_first_negative", {-3, 2, 1, -5, 2, 3}},
-        {"y_first_large", {12, -10, 56, 12, 7, 5}},
+        {"x_first_4x+y", {4, 1, 4, 1, 1, -5}},           {"y_first_2x+3y", {2, 3, 1, 2, -2, 3}},
+        {"x_first_multiplied", {3, -7, 38, 13, -5, 38}}, {"y_first_multiplied", {6, -1, 22, 6, 5, -2}},
+        {"x_first_negative", {-3, 2, 1, -5, 2, 3}},      {"y_first_large", {12, -10, 56, 12, 7, 5}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -168,6 +168,7 @@ std::vector<Case> cases() {
     Call labelled{{1, 4, 7, 7, 15, 36}, Program::Morvane, 1, 1, "③", "④"};
     Call every_step{{5, 3, -1, 2, -1, 4}, Program::Morvane, 1};
     return {
+        // clang-format off
         // y first.
         {"AddedYFirst", {{3, 2, 5, -3, 5, 2}}, 1, 1, '+', 'y', 1, "1", "1",
          {"0 [0]3x+2y=5…①", "50 [0]-3x+5y=2…②", "100 [3]①+②", "150 [0]3x+2y=5",
@@ -285,6 +286,7 @@ std::vector<Case> cases() {
           "175 [3]+ - + -", "200 [0]2x-2y=3", "206 [0]-)", "250 [0]5y=-2 [3]y=-ﾀ2/5ﾀ",
           "310 [7]この値を②に代入して", "360 [0]2x-2*(-ﾀ2/5ﾀ)=3", "410 [0]2x+ﾀ4/5ﾀ=3",
           "460 [0]2x=3-ﾀ4/5ﾀ=ﾀ11/5ﾀ", "520 [3]x=ﾀ11/10ﾀ [5](x,y)=(ﾀ11/10ﾀ,-ﾀ2/5ﾀ)"}},
+        // clang-format on
     };
 }
 
@@ -348,7 +350,7 @@ INSTANTIATE_TEST_SUITE_P(Systems, Working, ::testing::ValuesIn(cases()),
 TEST(WorkingTexts, CoefficientMultiplierAndSignTexts) {
     struct TextCase {
         System system;
-        std::vector<float> back;  // F(14), F(15), F(16), T(27), T(28), F(23)
+        std::vector<float> back;         // F(14), F(15), F(16), T(27), T(28), F(23)
         std::vector<std::string> a1;     // A1$(1)..A1$(6), A1$(21)..A1$(28)
         std::vector<std::string> signs;  // TITLE$(1)..TITLE$(4)
         std::string x_sub, y_sub;        // A21$, A41$
@@ -380,8 +382,7 @@ TEST(WorkingTexts, CoefficientMultiplierAndSignTexts) {
         std::vector<std::string> a1;
         for (int k : {1, 2, 3, 4, 5, 6, 21, 22, 23, 24, 25, 26, 27, 28}) a1.push_back(utf8(G.A1$(k)));
         EXPECT_EQ(a1, tc.a1);
-        EXPECT_EQ((std::vector<std::string>{G.TITLE$(1), G.TITLE$(2), G.TITLE$(3), G.TITLE$(4)}),
-                  tc.signs);
+        EXPECT_EQ((std::vector<std::string>{G.TITLE$(1), G.TITLE$(2), G.TITLE$(3), G.TITLE$(4)}), tc.signs);
         EXPECT_EQ(utf8(G.A21$), tc.x_sub);
         EXPECT_EQ(utf8(G.A41$), tc.y_sub);
     }
@@ -395,19 +396,15 @@ TEST(WorkingPauses, FallBetweenTheSteps) {
         std::vector<std::string> last_piece;  // after 0, 1, 2, ... keys
     };
     const std::vector<PauseCase> table = {
-        {{{5, 3, -1, 2, -1, 4}},
-         {"=4…②", "①+②*3", "x=1", "この値を②に代入して", "(x,y)=(1,-2)"}},
+        {{{5, 3, -1, 2, -1, 4}}, {"=4…②", "①+②*3", "x=1", "この値を②に代入して", "(x,y)=(1,-2)"}},
         {{{5, 3, -1, 2, -1, 4}, Program::Morvane, 1},
-         {"=4…②", "①+②*3", "=12", "=11", "x=1", "この値を②に代入して", "-y", "=2",
-          "(x,y)=(1,-2)"}},
-        {{{6, -1, 22, 6, 5, -2}},
-         {"=-2…②", "①-②", "y=-4", "この値を①に代入して", "(x,y)=(3,-4)"}},
+         {"=4…②", "①+②*3", "=12", "=11", "x=1", "この値を②に代入して", "-y", "=2", "(x,y)=(1,-2)"}},
+        {{{6, -1, 22, 6, 5, -2}}, {"=-2…②", "①-②", "y=-4", "この値を①に代入して", "(x,y)=(3,-4)"}},
         {{{6, -1, 22, 6, 5, -2}, Program::Morvane, 1},
-         {"=-2…②", "①-②", "=-2", "+", "=24", "y=-4", "この値を①に代入して", "6x-1*(-4)=22",
-          "6x+4=22", "6x=", "22-4=", "18", "x=3", "(x,y)=(3,-4)"}},
+         {"=-2…②", "①-②", "=-2", "+", "=24", "y=-4", "この値を①に代入して", "6x-1*(-4)=22", "6x+4=22",
+          "6x=", "22-4=", "18", "x=3", "(x,y)=(3,-4)"}},
         // Talisse waits at the same steps.
-        {{{6, -1, 22, 6, 5, -2}, Program::Talisse},
-         {"=-2…②", "①-②", "y=-4", "この値を①に代入して", "(x,y)=(3,-4)"}},
+        {{{6, -1, 22, 6, 5, -2}, Program::Talisse}, {"=-2…②", "①-②", "y=-4", "この値を①に代入して", "(x,y)=(3,-4)"}},
     };
     for (const PauseCase& pc : table) {
         for (size_t keys = 0; keys < pc.last_piece.size(); ++keys) {
@@ -442,8 +439,8 @@ TEST(WorkingRefuses, SystemsWithoutOneWholeSolution) {
         {3, 1, 12000001, 3, -1, 1},
     };
     for (const System& s : systems) {
-        SCOPED_TRACE(testing::Message() << s.a1 << "x+" << s.b1 << "y=" << s.c1 << ", " << s.a2
-                                        << "x+" << s.b2 << "y=" << s.c2);
+        SCOPED_TRACE(testing::Message() << s.a1 << "x+" << s.b1 << "y=" << s.c1 << ", " << s.a2 << "x+" << s.b2
+                                        << "y=" << s.c2);
         Call call{s};
         call.AA = 1;
         call.label1 = "③";

@@ -22,8 +22,7 @@ bool parse_value(const std::string& text, std::int64_t& n, std::int64_t& d) {
     }
     const std::string mark = "ﾀ";
     if (t.rfind(mark, 0) == 0) {
-        if (t.size() < 2 * mark.size() + 3 || t.compare(t.size() - mark.size(), mark.size(), mark) != 0)
-            return false;
+        if (t.size() < 2 * mark.size() + 3 || t.compare(t.size() - mark.size(), mark.size(), mark) != 0) return false;
         t = t.substr(mark.size(), t.size() - 2 * mark.size());
         const size_t slash = t.find('/');
         if (slash == std::string::npos) return false;
@@ -53,8 +52,7 @@ TEST(WorkingSweep, EverySmallSystemGetsItsTrueSolution) {
         const std::int64_t det = std::int64_t{a1} * b2 - std::int64_t{a2} * b1;
         if (a1 == 0 || b1 == 0 || a2 == 0 || b2 == 0 || det == 0) continue;
         ++worked;
-        SCOPED_TRACE(testing::Message() << a1 << "x+" << b1 << "y=" << c1 << ", " << a2 << "x+" << b2
-                                        << "y=" << c2);
+        SCOPED_TRACE(testing::Message() << a1 << "x+" << b1 << "y=" << c1 << ", " << a2 << "x+" << b2 << "y=" << c2);
         // Both programs, in turn.
         const Program program = worked % 2 == 0 ? Program::Morvane : Program::Talisse;
         ASSERT_TRUE(run(Call{{static_cast<float>(a1), static_cast<float>(b1), static_cast<float>(c1),

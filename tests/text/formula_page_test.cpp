@@ -40,8 +40,8 @@ public:
                 const unsigned p = image.at(x, y);
                 int diff = 0;
                 for (int shift : {0, 8, 16})
-                    diff = std::max(diff, std::abs(static_cast<int>((p >> shift) & 0xFF) -
-                                                   static_cast<int>((bg >> shift) & 0xFF)));
+                    diff = std::max(
+                        diff, std::abs(static_cast<int>((p >> shift) & 0xFF) - static_cast<int>((bg >> shift) & 0xFF)));
                 ink_[static_cast<size_t>(y) * w_ + x] = diff > 60;  // faint edge shading is not ink
             }
     }
@@ -86,7 +86,6 @@ private:
     std::vector<bool> ink_;
 };
 
-
 std::string rect_text(const Rect& r) {
     return "(" + num(r.x0) + "," + num(r.y0) + ")-(" + num(r.x1) + "," + num(r.y1) + ")";
 }
@@ -114,8 +113,8 @@ bool descends(const std::string& utf8) {
 // which keeps clear of the bar and of the over-lines; raised glyphs reach
 // higher.
 Specimen formula(const char* utf8, bool fraction, float x1 = 0, float small = 0) {
-    std::string name = std::string(fraction ? "fraction " : "") + (x1 ? "exponent " : "") +
-                       (small ? "small raised " : "") + utf8;
+    std::string name =
+        std::string(fraction ? "fraction " : "") + (x1 ? "exponent " : "") + (small ? "small raised " : "") + utf8;
     return {name, [=](float x, float y) {
                 G.RTASKAI1 = fraction ? 1 : 0;
                 G.X1 = x1;
@@ -148,9 +147,9 @@ Specimen prompt_cell(const char* utf8) {
 // a normal line.)
 std::vector<Specimen> glyph_specimens() {
     std::vector<Specimen> s;
-    for (const char* c : {"0", "3", "8", "x", "a", "c", "y", "b", "X", "A", "l", "=", ".", "'", "*", "/", "@", "(",
-                          ")", "-", "+", "解", "あ", "ア", "①", "②", "Ｐ", "…", "ｱ", "?", "g", "j", "Q", "m", "W",
-                          ",", "%", "道", "関", "（", "）", "、", "。", "ー", "⑨", "㍑"})
+    for (const char* c : {"0", "3", "8", "x", "a", "c",  "y",  "b",  "X",  "A",  "l",  "=",  ".", "'", "*", "/",
+                          "@", "(", ")", "-", "+", "解", "あ", "ア", "①",  "②",  "Ｐ", "…",  "ｱ", "?", "g", "j",
+                          "Q", "m", "W", ",", "%", "道", "関", "（", "）", "、", "。", "ー", "⑨", "㍑"})
         s.push_back(formula(c, false));
     for (const char* c : {"2", "x", "-"}) s.push_back(formula(c, false, 1));
     for (const char* c : {"3", "a"}) s.push_back(formula(c, false, 0, 1));
@@ -201,20 +200,13 @@ struct PageText {
 };
 
 const PageText kPage[] = {
-    {40, 20, 3, "連立方程式の解き方"},
-    {40, 90, 0, "2x+3y=12 …①"},
-    {420, 90, 0, "5x-3y=9 …②"},
-    {780, 90, 0, "①+②  7x=21"},
-    {40, 170, 5, "x=ﾀ3/2ﾀ, y=-ﾀ5/4ﾀ"},
-    {420, 170, 0, "ﾀ2x+1/3ﾀ-ﾀx-2/4ﾀ=1"},
-    {860, 170, 0, "①*ﾀ1/10ﾀ, ②/10"},
-    {40, 280, 0, "ﾀx^2+1/2ﾀ-ﾀ3/x^2ﾀ=ﾀ1/!3ﾝﾀ"},
-    {560, 280, 0, "#ﾀ1/2ﾀﾝ+!5ﾝ*2/3@4"},
-    {1000, 280, 7, "a'=ﾀa+c/2ﾀ"},
-    {40, 390, 0, "l=2.5a-c  ﾀ3/2ﾀl"},
-    {560, 390, 0, "y=ﾀ12/-5ﾀx+ﾀ3/ タﾀ"},
-    {40, 480, 0, "ｶｶｶ 3本で 360円"},
-    {560, 480, 0, "ｷｷ 2冊で 240円"},
+    {40, 20, 3, "連立方程式の解き方"},  {40, 90, 0, "2x+3y=12 …①"},
+    {420, 90, 0, "5x-3y=9 …②"},         {780, 90, 0, "①+②  7x=21"},
+    {40, 170, 5, "x=ﾀ3/2ﾀ, y=-ﾀ5/4ﾀ"},  {420, 170, 0, "ﾀ2x+1/3ﾀ-ﾀx-2/4ﾀ=1"},
+    {860, 170, 0, "①*ﾀ1/10ﾀ, ②/10"},    {40, 280, 0, "ﾀx^2+1/2ﾀ-ﾀ3/x^2ﾀ=ﾀ1/!3ﾝﾀ"},
+    {560, 280, 0, "#ﾀ1/2ﾀﾝ+!5ﾝ*2/3@4"}, {1000, 280, 7, "a'=ﾀa+c/2ﾀ"},
+    {40, 390, 0, "l=2.5a-c  ﾀ3/2ﾀl"},   {560, 390, 0, "y=ﾀ12/-5ﾀx+ﾀ3/ タﾀ"},
+    {40, 480, 0, "ｶｶｶ 3本で 360円"},    {560, 480, 0, "ｷｷ 2冊で 240円"},
     {40, 570, 5, "答 x=3, y=2"},
 };
 
@@ -238,8 +230,8 @@ std::optional<Rect> ink_of(const plat::DrawOp& op, const Rect& region) {
             $PsLINE(0, 0, op.ax, op.ay, 0, op.bx, op.by, -1, static_cast<float>(op.colour), 0, 0, -1, 7);
             break;
         case plat::OpKind::Polyline: {
-            std::vector<float> block = {13, static_cast<float>(op.pts.size()), -1, 0, 0, -1,
-                                        static_cast<float>(op.colour)};
+            std::vector<float> block = {13, static_cast<float>(op.pts.size()), -1, 0, 0,
+                                        -1, static_cast<float>(op.colour)};
             for (auto it = op.pts.rbegin(); it != op.pts.rend(); ++it) {
                 block.push_back(it->second);
                 block.push_back(it->first);
@@ -249,8 +241,7 @@ std::optional<Rect> ink_of(const plat::DrawOp& op, const Rect& region) {
             $PsCONNECT(block);
             break;
         }
-        default:
-            return std::nullopt;
+        default: return std::nullopt;
     }
     return Ink(region.x0, region.y0, region.x1, region.y1).extent(region);
 }
@@ -334,7 +325,8 @@ TEST_F(Specimens, FormulaPageKeepsFractionPartsApart) {
 
     const std::vector<plat::DrawOp> ops = plat::display_list();
     std::vector<FractionInk> fractions;
-    for (size_t i = 0; i < ranges.size(); ++i) fraction_ink(ops, ranges[i].first, ranges[i].second, kPage[i].y, fractions);
+    for (size_t i = 0; i < ranges.size(); ++i)
+        fraction_ink(ops, ranges[i].first, ranges[i].second, kPage[i].y, fractions);
     ASSERT_EQ(fractions.size(), 13u);
     constexpr float gap = 0.5f;  // at least one clear pixel row
     for (const FractionInk& f : fractions) {

@@ -32,6 +32,7 @@ TEST_P(MuTexts, DrawsAndEndsWhereTheTextEnds) {
 }
 
 const MuCase kMuCases[] = {
+    // clang-format off
     {"fraction_then_glyphs", "ﾀ3/2ﾀ+y=2",
      {"L 100,225 132,225 w4 c0", "T \"2\" 100,228 4x2 G16b c0", "T \"3\" 100,190 4x2 G16b c0",
       "L 136,222 155,222 w5 c0", "L 145,210 145,234 w5 c0", "T \"y\" 159,200 3x3 G16b c0",
@@ -67,6 +68,7 @@ const MuCase kMuCases[] = {
     {"trail_byte_is_not_an_exponent", "タ2", {"T \"タ\" 100,200 2x3 G16b c0", "T \"2\" 134,200 3x3 G16b c0"}, 161},
     {"trail_byte_does_not_close_a_fraction", "ﾀ1/ぢﾀ",
      {"L 100,225 138,225 w4 c0", "T \"ぢ\" 100,228 3x3 G11b c0", "T \"1\" 103,190 4x2 G16b c0"}, 138},
+    // clang-format on
 };
 
 INSTANTIATE_TEST_SUITE_P(Texts, MuTexts, ::testing::ValuesIn(kMuCases),
@@ -111,9 +113,7 @@ TEST_F(FormulaText, DrawWidthComesBackAndIsLeftInB4) {
     }
 }
 
-TEST_F(FormulaText, NoWrappingPastTheRightEdge) {
-    EXPECT_EQ(mu(std::string(60, '8'), 100, 200), 100 + 60 * 27);
-}
+TEST_F(FormulaText, NoWrappingPastTheRightEdge) { EXPECT_EQ(mu(std::string(60, '8'), 100, 200), 100 + 60 * 27); }
 
 TEST_F(FormulaText, ListsTheWholeTextAsGiven) {
     mu("x=ﾀ1/2ﾀ", 100, 200, 3);
@@ -142,8 +142,8 @@ TEST_F(FormulaText, MeasuringLeavesPositionAndTextAndDrawsNothing) {
 }
 
 TEST_F(FormulaText, MeasureIsWhatDrawingAdvances) {
-    const char* texts[] = {"x=ﾀ1/2ﾀ", "ﾀ3/2ﾀ+y=2", "#ﾀ1/2ﾀﾝ", "ｶｶｷ", "!5ﾝ+1", "①/10", "ﾀ12/5ﾀx", "ﾀ1/ 2ﾀ",
-                           "2x-3y=5", "l=2.5*4", "ﾀx^2/3ﾀ", "(a+c)%", "ﾀ1/2/3ﾀ-ﾀﾀ"};
+    const char* texts[] = {"x=ﾀ1/2ﾀ", "ﾀ3/2ﾀ+y=2", "#ﾀ1/2ﾀﾝ", "ｶｶｷ",     "!5ﾝ+1",  "①/10",      "ﾀ12/5ﾀx",
+                           "ﾀ1/ 2ﾀ",  "2x-3y=5",   "l=2.5*4", "ﾀx^2/3ﾀ", "(a+c)%", "ﾀ1/2/3ﾀ-ﾀﾀ"};
     for (const char* t : texts) {
         SCOPED_TRACE(t);
         start(Program::Morvane);

@@ -106,8 +106,8 @@ TEST_F(FractionStrings, EuclidGivesDivisorAndMultiple) {
 TEST_F(FractionStrings, ReductionEndsForAnyNumbers) {
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float pairs[][2] = {{nan, 3}, {3, nan}, {inf, 3}, {3, inf}, {1.0f / 3, 1}, {0.1f, 0.3f},
-                              {1e30f, 3}, {2.5f, 1e-45f}, {-inf, -inf}, {1e-40f, 7}};
+    const float pairs[][2] = {{nan, 3},     {3, nan},   {inf, 3},       {3, inf},     {1.0f / 3, 1},
+                              {0.1f, 0.3f}, {1e30f, 3}, {2.5f, 1e-45f}, {-inf, -inf}, {1e-40f, 7}};
     for (const auto& p : pairs) {
         G.X = p[0];
         G.R1B = p[1];
@@ -126,8 +126,8 @@ TEST_F(FractionStrings, ReductionEndsForAnyNumbers) {
 }
 
 TEST_F(FractionStrings, StripMarkupRemovesTheFourMarks) {
-    const char* cases[][2] = {{"-ﾀ3/2ﾀ", "-3/2"}, {"ﾀ6/4ﾀ=ﾀ3/2ﾀ", "6/43/2"}, {"", ""},
-                              {"x^2^3ﾝ", "x23"}, {"!3ﾝ\\ｶ", "!3\\ｶ"}};
+    const char* cases[][2] = {
+        {"-ﾀ3/2ﾀ", "-3/2"}, {"ﾀ6/4ﾀ=ﾀ3/2ﾀ", "6/43/2"}, {"", ""}, {"x^2^3ﾝ", "x23"}, {"!3ﾝ\\ｶ", "!3\\ｶ"}};
     for (const auto& c : cases) {
         G.A$ = sj(c[0]);
         STRIP_MARKUP();

@@ -20,10 +20,10 @@ float prompt(std::string_view utf8, float x, float y, float colour = 0) {
 TEST_F(PromptText, SectionMenuLineTakesTwentyCells) {
     EXPECT_EQ(prompt("P46 練習問題 ①,②解答　　　③終了", 16, 666), 336);
     std::vector<std::string> want;
-    const std::pair<const char*, float> cells[] = {
-        {"Ｐ", 16}, {"４", 32}, {"６", 48}, {"練", 80}, {"習", 96}, {"問", 112}, {"題", 128}, {"①", 160},
-        {"，", 176}, {"②", 192}, {"解", 208}, {"答", 224}, {"　", 240}, {"　", 256}, {"　", 272}, {"③", 288},
-        {"終", 304}, {"了", 320}};
+    const std::pair<const char*, float> cells[] = {{"Ｐ", 16},  {"４", 32},  {"６", 48},  {"練", 80},  {"習", 96},
+                                                   {"問", 112}, {"題", 128}, {"①", 160},  {"，", 176}, {"②", 192},
+                                                   {"解", 208}, {"答", 224}, {"　", 240}, {"　", 256}, {"　", 272},
+                                                   {"③", 288},  {"終", 304}, {"了", 320}};
     for (auto [text, x] : cells) want.push_back("T \"" + std::string(text) + "\" " + num(x) + ",666 1x1 G16b c0");
     EXPECT_EQ(page(), want);
     EXPECT_EQ(notes(), std::vector<std::string>{"N \"P46 練習問題 ①,②解答　　　③終了\" 16,666 to 336 c0"});
@@ -63,6 +63,7 @@ TEST_P(Prompts, SetsEveryCharacterInItsCell) {
 }
 
 const PromptCase kPromptCases[] = {
+    // clang-format off
     {"exponent_leaves_the_digit_half_width", "x^2", {"T \"χ\" 100,300 1x1 G16b c0", "T \"2\" 116,296 1x1 G16b c0"}, 132},
     {"two_marks_act_as_one", "x^^2", {"T \"χ\" 100,300 1x1 G16b c0", "T \"2\" 116,296 1x1 G16b c0"}, 132},
     {"greek_alpha_and_raised_z", "Az", {"T \"Α\" 100,300 1x1 G16b c0", "T \"z\" 116,296 1x1 G16b c0"}, 132},
@@ -75,6 +76,7 @@ const PromptCase kPromptCases[] = {
      244},
     {"katakana_stays_half_width", "ｱﾀ", {"T \"ｱ\" 100,296 1x1 G16b c0", "T \"―\" 116,300 1x1 G16b c0"}, 132},
     {"empty", "", {}, 100},
+    // clang-format on
 };
 
 INSTANTIATE_TEST_SUITE_P(Texts, Prompts, ::testing::ValuesIn(kPromptCases),
@@ -122,12 +124,11 @@ TEST_F(PromptText, PendingExponentCrossesBetweenPromptsAndFormulas) {
 TEST_F(PromptText, MappingTables) {
     // Each half-width character and the Shift-JIS code of its cell.
     const std::pair<const char*, unsigned> rows[] = {
-        {" ", 0x8140}, {"A", 0x839F}, {"B", 0x8261}, {"Z", 0x8279}, {"X", 0x8277}, {"x", 0x83D4},
-        {"0", 0x824F}, {"9", 0x8258}, {"a", 0x8281}, {"w", 0x8297}, {"y", 0x8299}, {"*", 0x817E},
-        {"/", 0x8180}, {"+", 0x817B}, {"-", 0x817C}, {"\xC0", 0x815C}, {"=", 0x8181}, {".", 0x8144},
-        {"?", 0x81E4}, {"(", 0x8169}, {")", 0x816A}, {"!", 0x81E3}, {"$", 0x81DF}, {"@", 0x817D},
-        {"&", 0x83CE}, {"'", 0x81DA}, {"[", 0x8185}, {"]", 0x8186}, {"<", 0x8183}, {">", 0x8184},
-        {",", 0x8143}, {"%", 0x818B}, {"~", 0x81A2}, {":", 0x8146}};
+        {" ", 0x8140}, {"A", 0x839F},    {"B", 0x8261}, {"Z", 0x8279}, {"X", 0x8277}, {"x", 0x83D4}, {"0", 0x824F},
+        {"9", 0x8258}, {"a", 0x8281},    {"w", 0x8297}, {"y", 0x8299}, {"*", 0x817E}, {"/", 0x8180}, {"+", 0x817B},
+        {"-", 0x817C}, {"\xC0", 0x815C}, {"=", 0x8181}, {".", 0x8144}, {"?", 0x81E4}, {"(", 0x8169}, {")", 0x816A},
+        {"!", 0x81E3}, {"$", 0x81DF},    {"@", 0x817D}, {"&", 0x83CE}, {"'", 0x81DA}, {"[", 0x8185}, {"]", 0x8186},
+        {"<", 0x8183}, {">", 0x8184},    {",", 0x8143}, {"%", 0x818B}, {"~", 0x81A2}, {":", 0x8146}};
     for (auto [half, code] : rows) {
         G.LT$ = half;
         TO_FULL_WIDTH_CHAR();

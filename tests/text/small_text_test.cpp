@@ -38,10 +38,10 @@ TEST_F(SmallText, FixedAdvancesPerKindOfCharacter) {
 TEST_F(SmallText, LetterYStandsHigherAndMarkUpIsPlain) {
     small("1y", 100, 200);
     small("ﾀ1/2ﾀ", 100, 300);
-    EXPECT_EQ(page(), (std::vector<std::string>{
-                          "T \"1\" 100,200 3x2 G15b c0", "T \"y\" 120,194 3x2 G15b c0", "T \"ﾀ\" 100,300 3x2 G15b c0",
-                          "T \"1\" 120,300 3x2 G15b c0", "T \"/\" 140,300 3x2 G15b c0", "T \"2\" 160,300 3x2 G15b c0",
-                          "T \"ﾀ\" 180,300 3x2 G15b c0"}));
+    EXPECT_EQ(page(), (std::vector<std::string>{"T \"1\" 100,200 3x2 G15b c0", "T \"y\" 120,194 3x2 G15b c0",
+                                                "T \"ﾀ\" 100,300 3x2 G15b c0", "T \"1\" 120,300 3x2 G15b c0",
+                                                "T \"/\" 140,300 3x2 G15b c0", "T \"2\" 160,300 3x2 G15b c0",
+                                                "T \"ﾀ\" 180,300 3x2 G15b c0"}));
 }
 
 TEST_F(SmallText, FaceIsKeptUnlessAnItalicLetterIsDrawn) {
@@ -81,9 +81,9 @@ TEST_F(SmallText, TextCellCentresAcrossTheBox) {
         std::string box, first;
     };
     const Case cases[] = {
-        {"(x)", 50, "B 10,20 110,70 c3 f14", "T \"(\" 32,32 3x2 G15b c0"},            // at left + 30, top + 12
-        {"123456", 50, "B 10,20 110,70 c3 f14", "T \"1\" 10,32 3x2 G15b c0"},          // too wide: at the left edge
-        {"7", 25, "B 10,20 110,45 c3 f14", "T \"7\" 50,19 3x2 G15b c0"},               // top - 1
+        {"(x)", 50, "B 10,20 110,70 c3 f14", "T \"(\" 32,32 3x2 G15b c0"},     // at left + 30, top + 12
+        {"123456", 50, "B 10,20 110,70 c3 f14", "T \"1\" 10,32 3x2 G15b c0"},  // too wide: at the left edge
+        {"7", 25, "B 10,20 110,45 c3 f14", "T \"7\" 50,19 3x2 G15b c0"},       // top - 1
     };
     for (const Case& c : cases) {
         start(Program::Morvane);

@@ -24,6 +24,7 @@ TEST_P(Fractions, StacksTheParts) {
 }
 
 const FractionCase kFractionCases[] = {
+    // clang-format off
     {"one_digit_each", "3/4",
      {"L 100,225 132,225 w4 c0", "T \"4\" 100,228 4x2 G16b c0", "T \"3\" 100,190 4x2 G16b c0"}, 32},
     {"wider_numerator", "12/5",
@@ -58,6 +59,7 @@ const FractionCase kFractionCases[] = {
      {"L 100,225 138,225 w4 c0", "T \"タ\" 100,236 3x3 G11b c0", "T \"1\" 103,190 4x2 G16b c0"}, 38},
     // A segment without "/" is all numerator over an empty denominator.
     {"no_slash", "12", {"L 100,225 164,225 w4 c0", "T \"1\" 100,190 4x2 G16b c0", "T \"2\" 132,190 4x2 G16b c0"}, 64},
+    // clang-format on
 };
 
 INSTANTIATE_TEST_SUITE_P(Segments, Fractions, ::testing::ValuesIn(kFractionCases),
@@ -79,8 +81,7 @@ TEST_F(Fraction, TallRootOverLineOnlyForTheTallRoot) {
         G.SIZE1 = size1;
         G.AY = 50;
         mu("ﾀ1/2ﾀ", 100, 200);
-        for (const auto& op : plat::display_list())
-            EXPECT_NE(describe(op), "L 100,186 132,186 w3 c0") << size1;
+        for (const auto& op : plat::display_list()) EXPECT_NE(describe(op), "L 100,186 132,186 w3 c0") << size1;
     }
 }
 

@@ -41,8 +41,8 @@ inline std::string describe(const plat::DrawOp& op) {
     const std::string at = num(op.ax) + "," + num(op.ay);
     switch (op.kind) {
         case OpKind::Text:
-            return "T \"" + u8(op.text) + "\" " + at + " " + num(op.h) + "x" + num(op.v) + " " +
-                   font_code(op.font) + " c" + std::to_string(op.colour);
+            return "T \"" + u8(op.text) + "\" " + at + " " + num(op.h) + "x" + num(op.v) + " " + font_code(op.font) +
+                   " c" + std::to_string(op.colour);
         case OpKind::Line:
             return "L " + at + " " + num(op.bx) + "," + num(op.by) + " w" + num(op.width) + " c" +
                    std::to_string(op.colour);
@@ -56,8 +56,7 @@ inline std::string describe(const plat::DrawOp& op) {
         }
         case OpKind::Note:
             return "N \"" + u8(op.text) + "\" " + at + " to " + num(op.bx) + " c" + std::to_string(op.colour);
-        default:
-            return "?";
+        default: return "?";
     }
 }
 

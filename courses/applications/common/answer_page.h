@@ -18,9 +18,7 @@ inline const Str& mastery_title() { return SJ("学びを身につけよう"); }
 // in a cell `title_width` wide, the answer's `number` 10 to the right of it.
 void titled_page(const Str& title, float title_width, const Str& number, float ii, float b1);
 inline void check_page(const Str& number, float ii, float b1) { titled_page(check_title(), 360, number, ii, b1); }
-inline void mastery_page(const Str& number, float ii, float b1) {
-    titled_page(mastery_title(), 360, number, ii, b1);
-}
+inline void mastery_page(const Str& number, float ii, float b1) { titled_page(mastery_title(), 360, number, ii, b1); }
 
 // A new column that starts again at the top line: II, B1 and B2 = 30.
 void column(float ii, float b1);
@@ -46,8 +44,8 @@ void untitled_page(const Str& label);
 // the solver run in the column from `column_x` (II = B1 = column_x), its
 // brace after two blanks at (column_x, 30).
 struct Tidied {
-    Str first, second;  // the given system
-    float step = 50;    // from the first given equation to the second
+    Str first, second;   // the given system
+    float step = 50;     // from the first given equation to the second
     float height = 100;  // of the brace
     std::vector<page::Row> tidying;
     page::System system;  // what the solver works

@@ -31,8 +31,7 @@ void make_problem() {
 
 // One group: "おとな a人と小学生 b人で c円".
 Str group(float adults, float children, float total) {
-    return SJ("おとな") + G.A1$(adults) + SJ("人と小学生") + G.A1$(children) + SJ("人で") + G.TITLE$(total) +
-           SJ("円");
+    return SJ("おとな") + G.A1$(adults) + SJ("人と小学生") + G.A1$(children) + SJ("人で") + G.TITLE$(total) + SJ("円");
 }
 
 void show_problem() {

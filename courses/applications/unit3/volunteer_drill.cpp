@@ -94,8 +94,7 @@ void show_question_and_table() {
     pause();
     fill_row(kTableTop + 50, 50, {"x", "y", G.A1$(3)});
     fill_row(kTableTop + 100, 50, {G.A1$(1), G.A1$(2), SJ("／")});
-    fill_row(kTableTop + 150, 70,
-             {SJ("ﾀ") + G.A1$(1) + SJ("/100ﾀx"), SJ("ﾀ") + G.A1$(2) + SJ("/100ﾀy"), G.A1$(6)});
+    fill_row(kTableTop + 150, 70, {SJ("ﾀ") + G.A1$(1) + SJ("/100ﾀx"), SJ("ﾀ") + G.A1$(2) + SJ("/100ﾀy"), G.A1$(6)});
     pause();
 }
 
@@ -111,8 +110,7 @@ void show_equations() {
     pause();
     at(0, 680, G.B2 + 50, SJ("参加したことのある人数の関係から"));
     pause();
-    at(3, 680, G.B2 + 60,
-       SJ("ﾀ") + G.A1$(1) + SJ("/100ﾀx+ﾀ") + G.A1$(2) + SJ("/100ﾀy=") + G.A1$(6) + SJ("…②"));
+    at(3, 680, G.B2 + 60, SJ("ﾀ") + G.A1$(1) + SJ("/100ﾀx+ﾀ") + G.A1$(2) + SJ("/100ﾀy=") + G.A1$(6) + SJ("…②"));
     pause();
     at(0, 680, G.B2 + 60, SJ(" ②*100"));
     pause();

@@ -26,8 +26,8 @@ void split_route(float from, float middle, float to) {
     draw::line(middle, kRouteY, to, kRouteY, 3);
 }
 
-void dotted_arc(float from, float to, float side, float step, float height, const Str& label,
-                float label_colour, float dot_colour, float shift) {
+void dotted_arc(float from, float to, float side, float step, float height, const Str& label, float label_colour,
+                float dot_colour, float shift) {
     G.AIDA1 = from;
     G.YY1 = kRouteY;
     G.AAA = to;

@@ -27,8 +27,8 @@ void split_route(float from, float middle, float to);
 // A dotted half-ellipse over the route from x `from` to x `to` (left to
 // right), `height` above or below it, with `label` at its apex moved `shift`
 // to the right.
-void dotted_arc(float from, float to, float side, float step, float height, const Str& label,
-                float label_colour, float dot_colour, float shift = 0);
+void dotted_arc(float from, float to, float side, float step, float height, const Str& label, float label_colour,
+                float dot_colour, float shift = 0);
 
 // The table's columns: the label column from `left`, `label_width` wide,
 // then the two legs and the whole trip, 114 wide each. The table is a figure

@@ -25,21 +25,21 @@ constexpr float kColumn = 722, kTableRight = 646;
 struct RouteExample {
     Str title;
     int title_pauses;
-    std::array<Str, 3> letters;     // start, change, goal
-    Str distance_label;             // over the whole route
-    std::array<Str, 2> speeds;      // under the two legs
-    Str time_label;                 // under the whole route
-    std::array<Str, 2> unknowns;    // x and y stand for the two distances
-    std::array<Str, 2> leg_times;   // under the two legs
-    std::array<Str, 2> leg_names;   // heads of the table's leg columns
+    std::array<Str, 3> letters;                        // start, change, goal
+    Str distance_label;                                // over the whole route
+    std::array<Str, 2> speeds;                         // under the two legs
+    Str time_label;                                    // under the whole route
+    std::array<Str, 2> unknowns;                       // x and y stand for the two distances
+    std::array<Str, 2> leg_times;                      // under the two legs
+    std::array<Str, 2> leg_names;                      // heads of the table's leg columns
     std::array<Str, 3> distances, speed_cells, times;  // the table's values
-    std::array<Str, 5> equations;   // ①, ②, the multiplier, ② multiplied, ③
-    System system;                  // ① and ③
+    std::array<Str, 5> equations;                      // ①, ②, the multiplier, ② multiplied, ③
+    System system;                                     // ① and ③
     Str verdict;
     float verdict_colour;
-    Str first_line;                 // beside the solver's last line, in colour 5
-    bool pause_between;             // a key before the second line
-    Str second_line;                // beside the verdict
+    Str first_line;      // beside the solver's last line, in colour 5
+    bool pause_between;  // a key before the second line
+    Str second_line;     // beside the verdict
     float second_colour;
 };
 
@@ -51,8 +51,10 @@ void fill_row(const SpeedTable& table, int row, const std::array<Str, 3>& texts)
 }
 
 void show_route_example(const RouteExample& p) {
+    // clang-format off
     const SpeedTable table{38, 266, 14, {p.leg_names[0], p.leg_names[1], SJ("全体")},
                            {SJ("道のり(km)"), SJ("速さ(km／時)"), SJ("時間(時間)")}};
+    // clang-format on
     clear(0, 0, 1600, 1800);
     G.B1 = 38;
     G.B2 = 30;
@@ -135,6 +137,7 @@ void show_route_example(const RouteExample& p) {
 
 void CYCLE_RUN_EXAMPLE_PAGE() {
     show_route_example({
+        // clang-format off
         SJ("教科書P52 例題3をやってみよう。"), 1,
         {SJ("S"), SJ("A"), SJ("G")},
         SJ("50km"), {SJ("時速20km"), SJ("時速10km")}, SJ("3時間"),
@@ -147,11 +150,13 @@ void CYCLE_RUN_EXAMPLE_PAGE() {
         {1, 1, 50, 1, 2, 60},
         SJ("この解は問題にあっている。"), 0,
         SJ("答　自転車で進んだ道のり40km,"), false, SJ("　　走った道のり10km"), 5,
+        // clang-format on
     });
 }
 
 void TWO_HOURS_DISCUSSION_PAGE() {
     show_route_example({
+        // clang-format off
         SJ("P52 2時間で完走したときの答は?"), 2,
         {SJ("S"), SJ("A"), SJ("G")},
         SJ("50km"), {SJ("時速20km"), SJ("時速10km")}, SJ("2時間"),
@@ -164,11 +169,13 @@ void TWO_HOURS_DISCUSSION_PAGE() {
         {1, 1, 50, 1, 2, 40},
         SJ("この解は問題にあっていない。"), 3,
         SJ("2時間で完走することはできない。"), true, SJ("教科書P53 問4 をやろう。"), 7,
+        // clang-format on
     });
 }
 
 void ROUTE_Q4_ANSWER() {
     show_route_example({
+        // clang-format off
         SJ("教科書P53 問4"), 1,
         {SJ("A"), SJ("B"), SJ("C")},
         SJ("92km"), {SJ("時速40km"), SJ("時速50km")}, SJ("2時間"),
@@ -181,5 +188,6 @@ void ROUTE_Q4_ANSWER() {
         {1, 1, 92, 5, 4, 400},
         SJ("この解は問題にあっている。"), 0,
         SJ("答　A,B間の道のりが32km,"), false, SJ("　　B,C間の道のりが60km"), 5,
+        // clang-format on
     });
 }

@@ -9,9 +9,7 @@ void SPEED_UNIT_ENTRY() {
     SPEED_SECTION_MENU();
 }
 
-void SHOW_AIM_SPEED() {
-    aim_page(true, 3, 0, {SJ("連立方程式を利用して、速さ・時間・道のりに関する問題を解こう。")});
-}
+void SHOW_AIM_SPEED() { aim_page(true, 3, 0, {SJ("連立方程式を利用して、速さ・時間・道のりに関する問題を解こう。")}); }
 
 void SPEED_SECTION_MENU() {
     section_menu(SJ("①例題3　②話しあおう　③問4　④練習　⑤終了"),

@@ -67,8 +67,8 @@ void show_route() {
 
 // Step 3: the table, under the route.
 void show_table() {
-    const SpeedTable table{kLeft, 228, 13, {SJ("歩き"), SJ("走り"), SJ("全体")},
-                           {SJ("道のり(m)"), SJ("速さ(m／分)"), SJ("時間(分)")}};
+    const SpeedTable table{
+        kLeft, 228, 13, {SJ("歩き"), SJ("走り"), SJ("全体")}, {SJ("道のり(m)"), SJ("速さ(m／分)"), SJ("時間(分)")}};
     table_frame(table);
     pause();
     const Str values[3][3] = {

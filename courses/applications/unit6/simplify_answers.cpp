@@ -7,6 +7,7 @@ using namespace page;
 void CHECK_SIMPLIFY_ANSWER() {
     answers::check_page(SJ("5"), 40, 67);
     at(3, G.II, G.B2 + 60, SJ("(1)"));
+    // clang-format off
     answers::tidy_and_solve(G.B1, G.B2 + 50,
                             {.first = SJ("3x-7y=5 …①"),
                              .second = SJ("5x-(x+7y)=2 …②"),
@@ -17,9 +18,11 @@ void CHECK_SIMPLIFY_ANSWER() {
                              .system = {3, -7, 5, 4, -7, 2},
                              .label1 = SJ("①"),
                              .label2 = SJ("③")});
+    // clang-format on
     pause();
 
     answers::untitled_page(SJ("(2)"));
+    // clang-format off
     answers::tidy_and_solve(40, 80,
                             {.first = SJ("x+2(y-1)=3 …①"),
                              .second = SJ("x-3y=0 …②"),
@@ -31,9 +34,11 @@ void CHECK_SIMPLIFY_ANSWER() {
                              .system = {1, 2, 5, 1, -3, 0},
                              .label1 = SJ("③"),
                              .label2 = SJ("②")});
+    // clang-format on
     pause();
 
     answers::untitled_page(SJ("(3)"));
+    // clang-format off
     answers::tidy_and_solve(40, 80,
                             {.first = SJ("x-y=4 …①"),
                              .second = SJ("ﾀ1/10ﾀx-ﾀ3/10ﾀy=2 …②"),
@@ -45,9 +50,11 @@ void CHECK_SIMPLIFY_ANSWER() {
                              .system = {1, -1, 4, 1, -3, 20},
                              .label1 = SJ("①"),
                              .label2 = SJ("③")});
+    // clang-format on
     pause();
 
     answers::untitled_page(SJ("(4)"));
+    // clang-format off
     answers::tidy_and_solve(40, 80,
                             {.first = SJ("0.5x+0.4y=1.3 …①"),
                              .second = SJ("x-2y=-3 …②"),
@@ -57,6 +64,7 @@ void CHECK_SIMPLIFY_ANSWER() {
                              .system = {5, 4, 13, 1, -2, -3},
                              .label1 = SJ("③"),
                              .label2 = SJ("②")});
+    // clang-format on
 }
 
 void CHECK_ABC_ANSWER() {

@@ -9,6 +9,7 @@ void MASTERY_ABC_ANSWER() {
     answers::mastery_page(SJ("2"), 40, 67);
     at(3, 40, G.B2 + 60, SJ("(1)"));
     cont(0, SJ("-1を2回使うと"));
+    // clang-format off
     answers::tidy_and_solve(G.B1, G.B2 + 50,
                             {.first = SJ("4x-y-7=-1…①"),
                              .second = SJ("3x+2y=-1…②"),
@@ -19,6 +20,7 @@ void MASTERY_ABC_ANSWER() {
                              .system = {4, -1, 6, 3, 2, -1},
                              .label1 = SJ("③"),
                              .label2 = SJ("②")});
+    // clang-format on
     pause();
 
     answers::untitled_page(SJ("(2)"));
@@ -42,6 +44,7 @@ void MASTERY_ABC_ANSWER() {
 
     answers::untitled_page(SJ("(3)"));
     cont(0, SJ("(5+3y)を2回使うと"));
+    // clang-format off
     answers::tidy_and_solve(40, G.B2 + 50,
                             {.first = SJ("3x+2y=5+3y…①"),
                              .second = SJ("2x+11=5+3y…②"),
@@ -56,4 +59,5 @@ void MASTERY_ABC_ANSWER() {
                              .system = {3, -1, 5, 2, -3, -6},
                              .label1 = SJ("③"),
                              .label2 = SJ("④")});
+    // clang-format on
 }

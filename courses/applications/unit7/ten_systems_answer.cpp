@@ -66,6 +66,7 @@ void MASTERY_TEN_SYSTEMS_ANSWER() {
     // Pages 4 to 7: no title; each system tidied on the left, solved on
     // the right.
     answers::untitled_page(SJ("(7)"));
+    // clang-format off
     answers::tidy_and_solve(40, 80,
                             {.first = SJ("3(x-2y)=y-17…①"),
                              .second = SJ("6x+5y=4…②"),
@@ -77,9 +78,11 @@ void MASTERY_TEN_SYSTEMS_ANSWER() {
                              .system = {3, -7, -17, 6, 5, 4},
                              .label1 = SJ("③"),
                              .label2 = SJ("②")});
+    // clang-format on
     pause();
 
     answers::untitled_page(SJ("(8)"));
+    // clang-format off
     answers::tidy_and_solve(40, 80,
                             {.first = SJ("3x-2y=3…①"),
                              .second = SJ("ﾀ1/2ﾀx+ﾀ3/4ﾀy=7…②"),
@@ -90,9 +93,11 @@ void MASTERY_TEN_SYSTEMS_ANSWER() {
                              .system = {3, -2, 3, 2, 3, 28},
                              .label1 = SJ("①"),
                              .label2 = SJ("③")});
+    // clang-format on
     pause();
 
     answers::untitled_page(SJ("(9)"));
+    // clang-format off
     answers::tidy_and_solve(40, 80,
                             {.first = SJ("0.5x-0.3y=1…①"),
                              .second = SJ("x=3y+2…②"),
@@ -105,9 +110,11 @@ void MASTERY_TEN_SYSTEMS_ANSWER() {
                              .system = {5, -3, 10, 1, -3, 2},
                              .label1 = SJ("③"),
                              .label2 = SJ("④")});
+    // clang-format on
     pause();
 
     answers::untitled_page(SJ("(10)"));
+    // clang-format off
     answers::tidy_and_solve(40, 80,
                             {.first = SJ("5x+2y=2(x+2y)+8…①"),
                              .second = SJ("ﾀx/4ﾀ+ﾀy/3ﾀ=ﾀ1/6ﾀ…②"),
@@ -123,4 +130,5 @@ void MASTERY_TEN_SYSTEMS_ANSWER() {
                              .system = {3, -2, 8, 3, 4, 2},
                              .label1 = SJ("③"),
                              .label2 = SJ("④")});
+    // clang-format on
 }

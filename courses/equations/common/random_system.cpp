@@ -79,8 +79,8 @@ void MAKE_RANDOM_SYSTEM() {
 
         // A coefficient that divides the other of its unknown would make the
         // elimination trivial: draw the whole system again.
-        if (divides(G.GX3(3), G.GX3(1)) || divides(G.GX3(1), G.GX3(3)) ||
-            divides(G.GX3(4), G.GX3(2)) || divides(G.GX3(2), G.GX3(4)))
+        if (divides(G.GX3(3), G.GX3(1)) || divides(G.GX3(1), G.GX3(3)) || divides(G.GX3(4), G.GX3(2)) ||
+            divides(G.GX3(2), G.GX3(4)))
             continue;
 
         shuffle();

@@ -1,7 +1,7 @@
 // Sections ⑤ to ⑦: the worked example of judging a pair against two
 // systems, and the answers to the textbook's question 4 and practice problem.
-#include "engine/shell/page.h"
 #include "courses/equations/unit1/unit1.h"
+#include "engine/shell/page.h"
 
 using namespace page;
 

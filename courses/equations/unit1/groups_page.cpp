@@ -1,7 +1,7 @@
 // Section ①: 36 pupils in 10 groups of four or of three. Solved once by a
 // table of every case and once by an equation in x.
-#include "engine/shell/page.h"
 #include "courses/equations/unit1/unit1.h"
+#include "engine/shell/page.h"
 
 using namespace page;
 
@@ -38,8 +38,7 @@ void UNIT1_GROUPS_PAGE() {
     const Str headers[3] = {SJ("4人班の数"), SJ("3人班の数"), SJ("合計人数")};
     for (int row = 1; row <= 3; ++row) {
         fixed_cell(G.GY5(1), G.t0014(row), 190, 50, 13, 0, headers[row - 1]);
-        for (G.A1 = 0; G.A1 <= 10; G.A1 = G.A1 + 1)
-            groups_cell(row, G.A1, 15, 0, row == 1 ? number_text(G.A1) : Str());
+        for (G.A1 = 0; G.A1 <= 10; G.A1 = G.A1 + 1) groups_cell(row, G.A1, 15, 0, row == 1 ? number_text(G.A1) : Str());
     }
 
     // First way: try five groups of four.

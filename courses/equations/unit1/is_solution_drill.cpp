@@ -3,8 +3,8 @@
 // right side by a small amount that is more often zero than not, then checks
 // the pair in both equations step by step.
 #include "courses/equations/common/random_system.h"
-#include "engine/shell/page.h"
 #include "courses/equations/unit1/unit1.h"
+#include "engine/shell/page.h"
 
 using namespace page;
 
@@ -46,8 +46,7 @@ void make_problem() {
     NUMBERS_TO_TEXT();
     for (float k : {2.0f, 5.0f, 12.0f, 15.0f})
         if (G.T(k) > 0) G.A1$(k) = "+" + G.A1$(k);
-    for (float k : {1.0f, 2.0f})
-        G.TITLE$(k + 10) = G.F(k) < 0 ? "(" + G.TITLE$(k) + ")" : G.TITLE$(k);
+    for (float k : {1.0f, 2.0f}) G.TITLE$(k + 10) = G.F(k) < 0 ? "(" + G.TITLE$(k) + ")" : G.TITLE$(k);
     G.A1$(51) = G.T(51) == 1 ? SJ("=右辺") : SJ("≠右辺");
     G.A1$(52) = G.T(52) == 1 ? SJ("=右辺") : SJ("≠右辺");
     G.A1$(50) = G.T(50) == 1 ? SJ("どの方程式も成り立つから 解である。")
@@ -63,8 +62,7 @@ void check_equation(float first, const Str& label) {
     line(3, 60, "x=" + x + ",y=" + y + SJ("を") + label + SJ("の左辺に代入して"));
     pause();
     at(0, G.II, G.B2 + 60,
-          label + SJ("の左辺=") + G.A1$(first) + "*" + G.TITLE$(11) + G.A1$(first + 1) + "*" +
-              G.TITLE$(12));
+       label + SJ("の左辺=") + G.A1$(first) + "*" + G.TITLE$(11) + G.A1$(first + 1) + "*" + G.TITLE$(12));
     pause();
     line(0, 60, "=" + G.A1$(first + 3) + G.A1$(first + 4) + "=");
     pause();

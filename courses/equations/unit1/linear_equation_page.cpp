@@ -1,7 +1,7 @@
 // Section ②: the equation 4x+3y=36, its table of solutions, and what a
 // linear equation in two unknowns and its solution are.
-#include "engine/shell/page.h"
 #include "courses/equations/unit1/unit1.h"
+#include "engine/shell/page.h"
 
 using namespace page;
 
@@ -37,8 +37,7 @@ void UNIT1_LINEAR_EQUATION_PAGE() {
     G.t0014(1) = G.B2 + 70;
     G.t0014(2) = G.t0014(1) + 50;
     fixed_cell(G.GY5(1), G.t0014(1), 76, 50, 13, 0, SJ("x"));
-    for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1)
-        fixed_cell(column_x(G.A1), G.t0014(1), 76, 50, 15, 0, number_text(G.A1));
+    for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1) fixed_cell(column_x(G.A1), G.t0014(1), 76, 50, 15, 0, number_text(G.A1));
     for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1) {
         G.X = 36 - 4 * G.A1;
         G.R1B = 3;

@@ -1,7 +1,7 @@
 // Section ③: the tables of 4x+3y=36 and x+y=10 share the pair (6,4); then
 // what a system, its solution and solving it are.
-#include "engine/shell/page.h"
 #include "courses/equations/unit1/unit1.h"
+#include "engine/shell/page.h"
 
 using namespace page;
 
@@ -18,8 +18,7 @@ void solutions_table(float y_row_height, YText y_text) {
     G.t0014(1) = G.B2 + 70;
     G.t0014(2) = G.t0014(1) + 50;
     cell(G.GY5(1), G.t0014(1), 76, 50, 13, 0, SJ("x"));
-    for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1)
-        cell(G.GY5(2) + 76 * G.A1, G.t0014(1), 76, 50, 15, 0, number_text(G.A1));
+    for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1) cell(G.GY5(2) + 76 * G.A1, G.t0014(1), 76, 50, 15, 0, number_text(G.A1));
     cell(G.GY5(1), G.t0014(2), 76, y_row_height, 13, 0, SJ("y"));
     for (G.A1 = 0; G.A1 <= 8; G.A1 = G.A1 + 1) {
         const Str text = y_text(G.A1);
@@ -74,8 +73,7 @@ void UNIT1_SYSTEM_PAGE() {
     const float heights[4] = {50, 80, 50, 50};
     const char* const texts[4] = {"6", "4", "6", "4"};
     for (int i = 0; i < 4; ++i)
-        fixed_cell(G.GX3(static_cast<float>(i + 1)), G.GY3(static_cast<float>(i + 1)), 76, heights[i], 11, 5,
-                   texts[i]);
+        fixed_cell(G.GX3(static_cast<float>(i + 1)), G.GY3(static_cast<float>(i + 1)), 76, heights[i], 11, 5, texts[i]);
     pause();
     line(3, 80, SJ("(6,4) は①と②の共通な解になっている。"));
     line(5, 50, SJ("二元一次方程式の解は、組み合わせると1つに決まる。"));

@@ -71,6 +71,4 @@ void UNIT2_SUBTRACT_LOOP() {
     addsub_drill(-1, SJ("右辺どうしをひいて、"), SJ("練習"), SJ("教科書P40 問1　をしなさい。"));
 }
 
-void UNIT2_ADD_LOOP() {
-    addsub_drill(1, SJ("右辺どうしをたして、"), SJ("例1"), SJ("教科書P40 問2　をしなさい。"));
-}
+void UNIT2_ADD_LOOP() { addsub_drill(1, SJ("右辺どうしをたして、"), SJ("例1"), SJ("教科書P40 問2　をしなさい。")); }

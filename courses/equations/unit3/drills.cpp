@@ -48,6 +48,4 @@ void RATIO_SYSTEM() {
 
 void UNIT3_EXAMPLE2_LOOP() { unit3_drill(RATIO_SYSTEM, SJ("例2　"), SJ("教科書P40 問4　をしなさい。")); }
 
-void UNIT3_PROBLEMS_LOOP() {
-    unit3_drill(MAKE_RANDOM_SYSTEM, SJ("例題1　"), SJ("教科書P42 問5　をしなさい。"));
-}
+void UNIT3_PROBLEMS_LOOP() { unit3_drill(MAKE_RANDOM_SYSTEM, SJ("例題1　"), SJ("教科書P42 問5　をしなさい。")); }

@@ -19,8 +19,8 @@ const bool registered = on_reset_globals([] { TXX = 0; });
 namespace {
 
 struct Form {
-    bool x_form;    // ② gives x in terms of y
-    bool problem;   // ② is given as x - ay = b (y - ax = b) and rearranged first
+    bool x_form;   // ② gives x in terms of y
+    bool problem;  // ② is given as x - ay = b (y - ax = b) and rearranged first
     Str title;
 };
 
@@ -116,9 +116,7 @@ void show_page(const Form& form) {
     system_brace(G.B1, G.B2 + 60);
     fixed(0, G.YI1, G.B2, a1 + "x" + a2 + "y=" + r + SJ("…①"));
     // ② solved for the given letter, as given or as rearranged.
-    const auto solved = [&](const Str& eq_label) {
-        return given + "=" + a3 + found + G.A1$(6) + eq_label;
-    };
+    const auto solved = [&](const Str& eq_label) { return given + "=" + a3 + found + G.A1$(6) + eq_label; };
     if (form.problem) {
         at(0, G.YI1, G.B2 + 50, given + G.A1$(23) + found + "=" + G.A1$(6) + SJ("…②"));
         signed_text(6);

@@ -43,6 +43,7 @@ void show_answer_pages(const std::vector<AnswerPage>& pages) {
 
 void UNIT5_Q8_ANSWERS() {
     static const std::vector<AnswerPage> pages = {
+        // clang-format off
         {40, SJ("問8　解答(1)"),
          {Row::system_brace(40, 80, 100),
           Row::at(0, 80, 80, SJ("4x+7y=39…①")),
@@ -83,12 +84,14 @@ void UNIT5_Q8_ANSWERS() {
           Row::at(0, 40, 430, SJ("2x+y=-4 …④")),
           Row::at(3, 40, 480, SJ("③,④を使って連立方程式をつくると"))},
          640, 640, {1, -7, 13, 2, 1, -4}, SJ("③"), SJ("④")},
+        // clang-format on
     };
     show_answer_pages(pages);
 }
 
 void UNIT5_Q9_ANSWERS() {
     static const std::vector<AnswerPage> pages = {
+        // clang-format off
         // ① times 20.
         {76, SJ("問9　解答(1)"),
          {Row::system_brace(76, 80, 100),
@@ -131,12 +134,14 @@ void UNIT5_Q9_ANSWERS() {
           Row::at(0, 40, 390, SJ("2x+3y=12 …④")),
           Row::at(3, 40, 440, SJ("③④を使って連立方程式をつくると"))},
          640, 640, {2, -1, 4, 2, 3, 12}, SJ("③"), SJ("④")},
+        // clang-format on
     };
     show_answer_pages(pages);
 }
 
 void UNIT5_DISCUSSION_PAGES() {
     static const std::vector<AnswerPage> pages = {
+        // clang-format off
         // Both sides times 10.
         {40, SJ("工夫(1)"),
          {Row::system_brace(40, 80, 100),
@@ -183,12 +188,14 @@ void UNIT5_DISCUSSION_PAGES() {
           Row::at(0, 40, 490, SJ("5x-2y=-6 …④")),
           Row::at(3, 40, 540, SJ("③④を使って連立方程式をつくると"))},
          600, 627, {-2, 1, 1, 5, -2, -6}, SJ("③"), SJ("④")},
+        // clang-format on
     };
     show_answer_pages(pages);
 }
 
 void UNIT5_Q10_ANSWERS() {
     static const std::vector<AnswerPage> pages = {
+        // clang-format off
         // 4 used twice.
         {40, SJ("問10　解答(1)"),
          {Row::at(3, 40, 80, SJ("4を2回使って連立方程式をつくると")),
@@ -218,6 +225,7 @@ void UNIT5_Q10_ANSWERS() {
           Row::at(0, 40, 520, SJ("2x-3y=-6 …④")),
           Row::at(0, 40, 570, SJ("したがって、"))},
          680, 707, {3, -1, 5, 2, -3, -6}, SJ("③"), SJ("④")},
+        // clang-format on
     };
     show_answer_pages(pages);
 }

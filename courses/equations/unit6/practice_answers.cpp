@@ -84,6 +84,7 @@ void UNIT6_PROBLEM1_ANSWERS() {
     pause();
 
     // Screen 3: (5), its fractions cleared into ③.
+    // clang-format off
     tidied_system_screen({
         Row::at(3, 40, 30, SJ("(5)")),
         Row::system_brace(40, 80, 100),
@@ -94,9 +95,11 @@ void UNIT6_PROBLEM1_ANSWERS() {
         Row::at(0, 40, 360, SJ("25x-4y=120 …③")),
         Row::at(3, 40, 410, SJ("③を使って連立方程式をつくると")),
     }, {3, 2, 2, 25, -4, 120});
+    // clang-format on
     pause();
 
     // Screen 4: (6), its decimals cleared into ③.
+    // clang-format off
     tidied_system_screen({
         Row::at(3, 40, 30, SJ("(6)")),
         Row::system_brace(40, 90, 100),
@@ -107,6 +110,7 @@ void UNIT6_PROBLEM1_ANSWERS() {
         Row::at(0, 40, 290, SJ("2x-5y=30 …③")),
         Row::at(3, 40, 340, SJ("③を使って連立方程式をつくると")),
     }, {1, -3, 19, 2, -5, 30});
+    // clang-format on
 }
 
 void UNIT6_PROBLEM2_ANSWERS() {

@@ -76,15 +76,17 @@ void choose_video_driver() {
     if (!display.empty()) drivers = "x11";
     if (!wayland.empty()) drivers += drivers.empty() ? "wayland" : ",wayland";
     if (drivers.empty())
-        fail_start("The course cannot open its window: no display is set (the environment variable DISPLAY is "
-                   "empty or unset, and so is WAYLAND_DISPLAY). Start it from a desktop session.",
-                   false);
+        fail_start(
+            "The course cannot open its window: no display is set (the environment variable DISPLAY is "
+            "empty or unset, and so is WAYLAND_DISPLAY). Start it from a desktop session.",
+            false);
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
     skip_bus_autolaunch();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::string tried;
         if (!display.empty()) tried = "the X server at DISPLAY=" + display;
-        if (!wayland.empty()) tried += (tried.empty() ? "" : ", nor ") + std::string("the Wayland server at WAYLAND_DISPLAY=") + wayland;
+        if (!wayland.empty())
+            tried += (tried.empty() ? "" : ", nor ") + std::string("the Wayland server at WAYLAND_DISPLAY=") + wayland;
         fail_start("The course cannot open its window: it could not connect to " + tried + " (" + SDL_GetError() + ").",
                    false);
     }
@@ -104,7 +106,6 @@ void choose_video_driver() {
         end_when_x_connection_lost();
     }
 }
-
 
 class Window final : public Backend {
 public:
@@ -176,29 +177,19 @@ private:
                 break;
             case SDL_WINDOWEVENT:
                 switch (e.window.event) {
-                    case SDL_WINDOWEVENT_CLOSE:
-                        closed_ = true;
-                        break;
+                    case SDL_WINDOWEVENT_CLOSE: closed_ = true; break;
                     case SDL_WINDOWEVENT_EXPOSED:
                     case SDL_WINDOWEVENT_SIZE_CHANGED:
                     case SDL_WINDOWEVENT_RESIZED:
                     case SDL_WINDOWEVENT_SHOWN:
                     case SDL_WINDOWEVENT_RESTORED:
-                    case SDL_WINDOWEVENT_MAXIMIZED:
-                        stale_ = true;
-                        break;
-                    default:
-                        break;
+                    case SDL_WINDOWEVENT_MAXIMIZED: stale_ = true; break;
+                    default: break;
                 }
                 break;
-            case SDL_KEYDOWN:
-                key_down(e.key.keysym);
-                break;
-            case SDL_TEXTINPUT:
-                text_input(e.text.text);
-                break;
-            default:
-                break;
+            case SDL_KEYDOWN: key_down(e.key.keysym); break;
+            case SDL_TEXTINPUT: text_input(e.text.text); break;
+            default: break;
         }
     }
 
@@ -239,8 +230,8 @@ private:
         // The framebuffer is 32-bit XRGB on every X server with a 24-bit
         // visual: cairo paints into it. Any other format gets the page
         // painted aside and converted.
-        const bool direct = target->format->format == SDL_PIXELFORMAT_RGB888 ||
-                            target->format->format == SDL_PIXELFORMAT_ARGB8888;
+        const bool direct =
+            target->format->format == SDL_PIXELFORMAT_RGB888 || target->format->format == SDL_PIXELFORMAT_ARGB8888;
         if (direct && SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
         cairo_surface_t* surface =
             direct ? cairo_image_surface_create_for_data(static_cast<unsigned char*>(target->pixels),
@@ -258,9 +249,9 @@ private:
         cairo_surface_flush(surface);
         if (direct) {
             if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-        } else if (SDL_Surface* page = SDL_CreateRGBSurfaceWithFormatFrom(
-                       cairo_image_surface_get_data(surface), w, h, 32, cairo_image_surface_get_stride(surface),
-                       SDL_PIXELFORMAT_RGB888)) {
+        } else if (SDL_Surface* page = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface), w, h,
+                                                                          32, cairo_image_surface_get_stride(surface),
+                                                                          SDL_PIXELFORMAT_RGB888)) {
             SDL_BlitSurface(page, nullptr, target, nullptr);
             SDL_FreeSurface(page);
         }
