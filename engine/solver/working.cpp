@@ -284,7 +284,7 @@ void show_elimination(First first) {
     // The sentence naming the receiving equation. Callers that redo the
     // back-substitution themselves erase from its line.
     G.SIKI$ = G.XI0 == 1 ? G.CCC3$ : G.ENZAN$;
-    page::at(7, G.B1, G.B2 + 60, SJ("この値を") + G.SIKI$ + SJ("に代入して"));
+    page::line(7, 60, SJ("この値を") + G.SIKI$ + SJ("に代入して"));
     G.GX3(1) = G.DSM1;
     G.GY3(1) = G.B2;
     PAUSE_FOR_KEY();

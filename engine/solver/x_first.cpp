@@ -14,9 +14,8 @@ void SHOW_SOLUTION_X_FIRST() {
 
     // x put into the receiving equation, its coefficient kept before the
     // value ("1*2+y=3"), then the product worked out.
-    page::at(0, G.B1, G.B2 + 50,
-             G.A1$(kReceivingX) + "*" + G.A21$ + G.A1$(kReceivingY) + "y" + "=" + G.TITLE$(kReceivingRight));
-    page::at(0, G.B1, G.B2 + 50, G.TITLE$(kFirstTerm) + G.A1$(kReceivingY) + "y=" + G.TITLE$(kReceivingRight));
+    page::line(0, 50, G.A1$(kReceivingX) + "*" + G.A21$ + G.A1$(kReceivingY) + "y" + "=" + G.TITLE$(kReceivingRight));
+    page::line(0, 50, G.TITLE$(kFirstTerm) + G.A1$(kReceivingY) + "y=" + G.TITLE$(kReceivingRight));
 
     // The y term now starts its line: it loses its "+", and a coefficient 1
     // leaves the bare letter. The moved term is joined with "+" when it is
@@ -28,12 +27,12 @@ void SHOW_SOLUTION_X_FIRST() {
     }
     G.TKAI2 = G.T(kReceivingY) == 1 ? 3 : 0;
     if (G.F(kMovedTerm) >= 0) G.TITLE$(kMovedTerm) = "+" + G.TITLE$(kMovedTerm);
-    page::at(G.TKAI2, G.B1, G.B2 + 50, G.A1$(kReceivingY) + "y");
+    page::line(G.TKAI2, 50, G.A1$(kReceivingY) + "y");
     pause_if_every_step();
     page::at(0, G.YI1, G.B2, "=" + G.TITLE$(kReceivingRight) + G.TITLE$(kMovedTerm));
     page::at(G.TKAI2, G.YI1, G.B2, "=" + G.TITLE$(kOtherTerm));
     pause_if_every_step();
 
-    page::at(3, G.B1, G.B2 + 60, G.T(kReceivingY) == 1 ? Str() : "y=" + G.N$);
+    page::line(3, 60, G.T(kReceivingY) == 1 ? Str() : "y=" + G.N$);
     show_solution_pair();
 }
