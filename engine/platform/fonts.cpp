@@ -8,6 +8,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -34,7 +36,7 @@ constexpr FontSpec kExtraSpec{"DejaVu Sans", "the script ell (\"MT Extra\")", "f
 struct Fonts {
     FT_Library library = nullptr;
     std::map<std::tuple<int, bool, bool>, LoadedFont> faces;     // (face, bold, italic)
-    std::map<std::pair<const void*, unsigned>, float> advances;  // (FT_Face, glyph): in ems
+    std::map<std::pair<const void*, unsigned>, GlyphMetrics> metrics;  // (FT_Face, glyph): in ems
 };
 Fonts& fonts() {
     static Fonts f;
@@ -152,16 +154,25 @@ unsigned glyph_index(const LoadedFont& font, unsigned codepoint) {
     return font.ft ? FT_Get_Char_Index(ft(font), codepoint) : 0;
 }
 
-float glyph_advance(const LoadedFont& font, unsigned glyph) {
+const GlyphMetrics& glyph_metrics(const LoadedFont& font, unsigned glyph) {
     std::lock_guard lock(fonts_mutex());
-    auto& advances = fonts().advances;
+    auto& metrics = fonts().metrics;
     const auto key = std::make_pair(static_cast<const void*>(font.ft), glyph);
-    if (auto it = advances.find(key); it != advances.end()) return it->second;
+    if (auto it = metrics.find(key); it != metrics.end()) return it->second;
+    GlyphMetrics& m = metrics[key];
     FT_Face face = ft(font);
-    float adv = 0;
-    if (face && FT_Load_Glyph(face, glyph, FT_LOAD_NO_SCALE) == 0)
-        adv = static_cast<float>(face->glyph->metrics.horiAdvance) / static_cast<float>(face->units_per_EM);
-    return advances[key] = adv;
+    if (face && FT_Load_Glyph(face, glyph, FT_LOAD_NO_SCALE) == 0) {
+        const auto em = static_cast<float>(face->units_per_EM);
+        const FT_Glyph_Metrics& g = face->glyph->metrics;
+        m.advance = static_cast<float>(g.horiAdvance) / em;
+        if (g.width > 0 && g.height > 0) {
+            m.x0 = static_cast<float>(g.horiBearingX) / em;
+            m.x1 = static_cast<float>(g.horiBearingX + g.width) / em;
+            m.y1 = static_cast<float>(g.horiBearingY) / em;
+            m.y0 = static_cast<float>(g.horiBearingY - g.height) / em;
+        }
+    }
+    return m;
 }
 
 unsigned first_codepoint(const std::string& utf8) {
@@ -193,10 +204,9 @@ Layout layout_text(const DrawOp& op) {
     Layout l;
     const FaceCalibration cal = calibration(op.font.face, op.v);
     const float s = op.font.size;
-    const float scale = drawn_scale(op.v);
     const float em = cell_em(op);
-    l.em_x = em * scale;
-    l.em_y = cal.cy * s * op.v * scale;
+    l.em_x = em;
+    l.em_y = cal.cy * s * op.v * drawn_scale(op.v);
     l.baseline = op.ay + cal.baseline * s * op.v;
     float pen = op.ax;
     for (const Str& c : sj_chars(op.text)) {
@@ -204,12 +214,16 @@ Layout layout_text(const DrawOp& op) {
         g.utf8 = glyph_utf8(op.font.face, c);
         g.x = pen;
         g.advance = cell_of(c, em);
-        g.centre = pen + g.advance / 2;
+        g.left = pen;
+        g.right = pen + g.advance;
         pen += g.advance;
         l.glyphs.push_back(std::move(g));
     }
-    // A glyph whose caller gave its advance is centred in that.
-    if (op.advance > 0 && l.glyphs.size() == 1) l.glyphs.front().centre = op.pen_x + op.advance / 2;
+    // A glyph whose caller gave its advance takes that.
+    if (op.advance > 0 && l.glyphs.size() == 1) {
+        l.glyphs.front().left = op.pen_x;
+        l.glyphs.front().right = op.pen_x + op.advance;
+    }
     l.width = pen - op.ax;
     return l;
 }
@@ -229,6 +243,81 @@ Rect text_cells(const DrawOp& op) {
     const float baseline = op.ay + cal.baseline * op.font.size * op.v;
     const float below = on_a_line(op.v) ? kDeepestDescender : 1 - kGothicEmTop;
     return {op.ax, baseline - kGothicEmTop * em_y, op.ax + width, baseline + below * em_y};
+}
+
+namespace {
+
+// What a glyph leaves free of ink at each side of its advance, so that no two
+// neighbours touch.
+constexpr float kSideSpace = 0.5f;
+// The shear of the Gothic face's italic: across per unit up.
+constexpr float kGothicSlant = 0.2f;
+// A ring's outline is thickened by this part of its em in bold text: the
+// face draws its rings (circled numbers, the judgement mark) with a hairline
+// a third as heavy as its bold strokes.
+constexpr float kRingWeight = 0.035f;
+
+// The circled numbers and letters and the white circles: drawn round.
+bool is_ring(unsigned cp) {
+    return (cp >= 0x2460 && cp <= 0x2473) || (cp >= 0x24B6 && cp <= 0x24FF) || (cp >= 0x2776 && cp <= 0x2793) ||
+           (cp >= 0x3251 && cp <= 0x325F) || (cp >= 0x32B1 && cp <= 0x32BF) || cp == 0x25CB || cp == 0x25CE ||
+           cp == 0x25EF;
+}
+
+// The ink's extent across from the origin, for an em (ex, ey) and a shear.
+std::pair<float, float> ink_across(const GlyphMetrics& m, float ex, float ey, float slant, float weight) {
+    return {ex * m.x0 + slant * ey * m.y0 - weight / 2, ex * m.x1 + slant * ey * m.y1 + weight / 2};
+}
+
+}  // namespace
+
+GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp,
+                           const GlyphMetrics& m, bool slanted, PenTrail& trail) {
+    GlyphPlacement p{l.em_x, l.em_y, slanted ? kGothicSlant : 0, 0, l.baseline, 0};
+    const bool line = on_a_line(op.v);
+    const float room = g.right - g.left - 2 * kSideSpace;
+    if (m.inked() && is_ring(cp)) {
+        // Round, as large as the line's height and the advance allow, its
+        // middle where the line put it.
+        const float middle = l.baseline - l.em_y * (m.y0 + m.y1) / 2;
+        const float weight = op.font.bold ? kRingWeight : 0;
+        const float e = std::max(0.0f, std::min(l.em_y, room / (m.x1 - m.x0 + weight)));
+        p.em_x = p.em_y = e;
+        p.weight = weight * e;
+        p.baseline = middle + e * (m.y0 + m.y1) / 2;
+    } else if (m.inked() && cp == '.') {
+        // A round dot, as wide as the magnification and the advance allow
+        // (about a digit's stem in a lesson line).
+        p.em_x = p.em_y = std::max(0.0f, std::min(l.em_x, room / (m.x1 - m.x0)));
+    }
+    if (line && cp == '=' && op.font.face == Face::Gothic) {
+        // Its bars midway down the space its magnification claims: the
+        // lesson code hangs it from the line's top (at size 14, 3 high) to put
+        // them between the minus bar and the plus bar the formula text draws.
+        p.baseline = op.ay + op.font.size * op.v / 2 + l.em_y * (m.y0 + m.y1) / 2;
+    } else if (line && cp == '.' && op.advance > 0 && trail.any && std::fabs(trail.pen - op.pen_x) < 0.01f) {
+        // A decimal point stands on the baseline of the digit it follows,
+        // however the lesson code hangs it.
+        p.baseline = trail.baseline;
+    }
+    if (m.inked() && room > 0) {
+        // Narrowed to its advance if it is wider, then centred in it and
+        // kept inside.
+        auto [x0, x1] = ink_across(m, p.em_x, p.em_y, p.slant, p.weight);
+        if (x1 - x0 > room) {
+            const float fixed = p.slant * p.em_y * (m.y1 - m.y0) + p.weight;
+            p.em_x = std::max(0.0f, (room - fixed) / (m.x1 - m.x0));
+            std::tie(x0, x1) = ink_across(m, p.em_x, p.em_y, p.slant, p.weight);
+        }
+        p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
+        const float lo = g.left + kSideSpace, hi = g.right - kSideSpace;
+        if (p.origin_x + x0 < lo) p.origin_x = lo - x0;
+        else if (p.origin_x + x1 > hi) p.origin_x = hi - x1;
+    } else {
+        p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
+    }
+    if (line && op.advance > 0) trail = {true, op.pen_x + op.advance, l.baseline};
+    return p;
 }
 
 }  // namespace internal

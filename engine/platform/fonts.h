@@ -9,17 +9,25 @@
 //
 // What is drawn in them: a text magnified down (v > 1: every lesson text)
 // stands on a lesson line, which holds 44 of its s*v units (48 at size 16,
-// v 3). Its glyphs are drawn with an em of 25/32 of s*h by 25/32 of s*v, the
-// magnifications' proportions kept, on a baseline 0.703*s*v below the
-// text's y: the face's tallest glyphs (brackets, circled numbers, 0.86 em
-// above the baseline) then start a unit and a half below y and its deepest
+// v 3). Its glyphs are drawn flattened, as a 平体 setting draws them: across,
+// the em is s*h, so that a glyph fills its advance as the magnification
+// gives it and the glyphs of a number or a word stand as close as in a set
+// line; down, only 25/32 of s*v, on a baseline 0.703*s*v below the text's
+// y, so that the face's tallest glyphs (brackets, circled numbers, 0.86 em
+// above the baseline) start a unit and a half below y and its deepest
 // descenders (0.23 em) end 42 below it, with kana, kanji, digits and
 // capitals above 38: the next line 50 lower and an erase box 40 below the
-// line's top leave them whole. An unmagnified text (the prompt cells, the error line)
-// fills its em as a font of its size does: the em box's top (0.88 em above
-// the baseline) at the text's y. A caller that knows the advance its pen
-// moves by gives it with the glyph, and the glyph is centred in it across;
-// otherwise it is centred in its cell.
+// line's top leave them whole. An unmagnified text (the prompt cells, the
+// error line) fills its em as a font of its size does: the em box's top
+// (0.88 em above the baseline) at the text's y.
+//
+// Across, a glyph is centred in the advance its caller's pen moves by (when
+// the caller gives it; otherwise in its cell) and its ink is kept inside
+// that advance with half a unit to spare at either side: a glyph wider than
+// its advance is narrowed to it, so neighbours never touch. Some glyphs are
+// drawn by rules of their own (place_glyph): rings stay round, "=" sits
+// between the formula text's minus and plus bars, a decimal point on the
+// baseline of the digit before it.
 //
 // The serif italic letters and the script ell are drawn by the lesson code
 // with magnifications that would make them far too wide in that model. Each of
@@ -48,7 +56,7 @@ std::optional<std::string> check_fonts();
 namespace plat::internal {
 
 struct FaceCalibration {
-    float cx;        // em across = cx * size * h (times the drawn scale)
+    float cx;        // em across = cx * size * h
     float cy;        // em down = cy * size * v (times the drawn scale)
     float baseline;  // baseline below the text's y, in units of size * v
 };
@@ -59,11 +67,12 @@ constexpr float kGothicEmTop = 0.88f;
 // No glyph of the course's faces reaches further below the baseline (the
 // Gothic "g" 0.23 em, the script ell's face 0.24), as a fraction of the em.
 constexpr float kDeepestDescender = 0.25f;
-// The drawn em of a glyph magnified down, as a part of the magnified em.
+// The drawn em down of a glyph magnified down, as a part of the magnified
+// em.
 constexpr float kLineScale = 25.0f / 32.0f;
 
 inline bool on_a_line(float v) { return v > 1; }
-// The drawn em as a part of the magnified em.
+// The drawn em down as a part of the magnified em.
 inline float drawn_scale(float v) { return on_a_line(v) ? kLineScale : 1.0f; }
 
 inline FaceCalibration calibration(Face face, float v) {
@@ -80,7 +89,8 @@ struct LaidGlyph {
     std::string utf8;   // what is drawn (the script ell for "l" in MT Extra)
     float x = 0;        // start of its cell
     float advance = 0;  // its cell across
-    float centre = 0;   // the middle of its caller's advance, or of its cell
+    // What its ink may take across: its caller's advance, or its cell.
+    float left = 0, right = 0;
 };
 struct Layout {
     std::vector<LaidGlyph> glyphs;
@@ -115,7 +125,34 @@ std::recursive_mutex& fonts_mutex();
 LoadedFont* load_font(Face face, bool bold, bool italic);
 // The glyph index of a code point in a loaded face (0 when it lacks it).
 unsigned glyph_index(const LoadedFont& font, unsigned codepoint);
-// A glyph's own advance in ems.
-float glyph_advance(const LoadedFont& font, unsigned glyph);
+// A glyph's own advance and the box of its ink, in ems (up from the
+// baseline); an empty box for a glyph without ink.
+struct GlyphMetrics {
+    float advance = 0;
+    float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool inked() const { return x1 > x0 && y1 > y0; }
+};
+const GlyphMetrics& glyph_metrics(const LoadedFont& font, unsigned glyph);
+
+// Where the glyph drawn last on a line left its pen: a glyph that goes on
+// from there may take its line from it.
+struct PenTrail {
+    bool any = false;
+    float pen = 0;       // where its advance ended
+    float baseline = 0;  // the baseline it stood on
+};
+
+// How one laid glyph of a text draw is drawn: its em, its origin and how
+// much the outline is thickened (a stroke that wide round it; 0 for none).
+struct GlyphPlacement {
+    float em_x = 0, em_y = 0;
+    float slant = 0;  // across per unit up, as a part of em_y (the Gothic italic)
+    float origin_x = 0, baseline = 0;
+    float weight = 0;
+};
+// Places glyph `g` (code point `cp`, metrics `m`) of a text draw laid out as
+// `l`, and moves `trail` on past it.
+GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp,
+                           const GlyphMetrics& m, bool slanted, PenTrail& trail);
 
 }  // namespace plat::internal

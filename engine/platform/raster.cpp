@@ -24,7 +24,7 @@ void set_rgb(cairo_t* cr, int colour) {
     cairo_set_source_rgb(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0);
 }
 
-void draw_text(cairo_t* cr, const DrawOp& op) {
+void draw_text(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
     const Layout l = layout_text(op);
     if (l.glyphs.empty() || l.em_x <= 0 || l.em_y <= 0) return;
     set_rgb(cr, op.colour);
@@ -46,15 +46,27 @@ void draw_text(cairo_t* cr, const DrawOp& op) {
             gi = lf ? glyph_index(*lf, cp) : 0;
         }
         if (!lf) continue;
+        const GlyphPlacement p =
+            place_glyph(op, l, g, cp, glyph_metrics(*lf, gi), op.font.italic && face == Face::Gothic, trail);
+        if (p.em_x <= 0 || p.em_y <= 0) continue;
         cairo_set_font_face(cr, lf->cairo);
         cairo_matrix_t m;
-        const bool slant = op.font.italic && face == Face::Gothic;
-        cairo_matrix_init(&m, l.em_x, 0, slant ? -0.2 * l.em_y : 0, l.em_y, 0, 0);
+        cairo_matrix_init(&m, p.em_x, 0, -p.slant * p.em_y, p.em_y, 0, 0);
         cairo_set_font_matrix(cr, &m);
-        // The glyph's own advance centred where the layout wants it.
-        const double origin = g.centre - glyph_advance(*lf, gi) * l.em_x / 2;
-        cairo_glyph_t glyph{gi, origin, l.baseline};
-        cairo_show_glyphs(cr, &glyph, 1);
+        cairo_glyph_t glyph{gi, p.origin_x, p.baseline};
+        if (p.weight > 0) {
+            // Thickened: the outline filled and stroked round.
+            cairo_new_path(cr);
+            cairo_glyph_path(cr, &glyph, 1);
+            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+            cairo_fill_preserve(cr);
+            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+            cairo_set_line_width(cr, p.weight);
+            cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+            cairo_stroke(cr);
+        } else {
+            cairo_show_glyphs(cr, &glyph, 1);
+        }
     }
 }
 
@@ -82,9 +94,9 @@ void round_corners(cairo_t* cr, const DrawOp& op, std::pair<float, float> first,
     }
 }
 
-void draw_op(cairo_t* cr, const DrawOp& op) {
+void draw_op(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
     switch (op.kind) {
-        case OpKind::Text: draw_text(cr, op); break;
+        case OpKind::Text: draw_text(cr, op, trail); break;
         case OpKind::Line:
             set_ends(cr, op);
             cairo_move_to(cr, op.ax, op.ay);
@@ -171,7 +183,8 @@ void render_page(cairo_t* cr) {
     cairo_paint(cr);
     {
         std::lock_guard lock(fonts_mutex());
-        for (const DrawOp& op : display_list()) draw_op(cr, op);
+        PenTrail trail;
+        for (const DrawOp& op : display_list()) draw_op(cr, op, trail);
     }
     cairo_restore(cr);
 }
