@@ -35,7 +35,7 @@ constexpr FontSpec kExtraSpec{"DejaVu Sans", "the script ell (\"MT Extra\")", "f
 
 struct Fonts {
     FT_Library library = nullptr;
-    std::map<std::tuple<int, bool, bool>, LoadedFont> faces;     // (face, bold, italic)
+    std::map<std::tuple<int, bool, bool>, LoadedFont> faces;           // (face, bold, italic)
     std::map<std::pair<const void*, unsigned>, GlyphMetrics> metrics;  // (FT_Face, glyph): in ems
 };
 Fonts& fonts() {
@@ -271,8 +271,8 @@ std::pair<float, float> ink_across(const GlyphMetrics& m, float ex, float ey, fl
 
 }  // namespace
 
-GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp,
-                           const GlyphMetrics& m, bool slanted, PenTrail& trail) {
+GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, const GlyphMetrics& m,
+                           bool slanted, PenTrail& trail) {
     GlyphPlacement p{l.em_x, l.em_y, slanted ? kGothicSlant : 0, 0, l.baseline, 0};
     const bool line = on_a_line(op.v);
     const float room = g.right - g.left - 2 * kSideSpace;

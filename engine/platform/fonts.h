@@ -152,7 +152,7 @@ struct GlyphPlacement {
 };
 // Places glyph `g` (code point `cp`, metrics `m`) of a text draw laid out as
 // `l`, and moves `trail` on past it.
-GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp,
-                           const GlyphMetrics& m, bool slanted, PenTrail& trail);
+GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, const GlyphMetrics& m,
+                           bool slanted, PenTrail& trail);
 
 }  // namespace plat::internal

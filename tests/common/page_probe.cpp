@@ -29,24 +29,15 @@ int distance(unsigned a, unsigned b) {
     return d;
 }
 
-double linear(unsigned c8) {
-    const double c = c8 / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-double luminance(unsigned rgb) {
-    return 0.2126 * linear((rgb >> 16) & 0xFF) + 0.7152 * linear((rgb >> 8) & 0xFF) + 0.0722 * linear(rgb & 0xFF);
-}
-
-}  // namespace
-
-InkBox ink_box(const plat::Image& img, float x0, float y0, float x1, float y1) {
-    const unsigned bg = plat::palette_rgb(15);
+// The extent of the pixels inside the page rectangle that `inked` takes.
+template <class Inked>
+InkBox extent(const plat::Image& img, float x0, float y0, float x1, float y1, Inked inked) {
     const PixelRect r = pixels_of(img, x0, y0, x1, y1);
     InkBox box;
     int px0 = 1 << 30, py0 = 1 << 30, px1 = -1, py1 = -1;
     for (int y = r.y0; y < r.y1; ++y)
         for (int x = r.x0; x < r.x1; ++x)
-            if (distance(img.at(x, y), bg) > 64) {
+            if (inked(img.at(x, y))) {
                 px0 = std::min(px0, x);
                 py0 = std::min(py0, y);
                 px1 = std::max(px1, x + 1);
@@ -59,6 +50,21 @@ InkBox ink_box(const plat::Image& img, float x0, float y0, float x1, float y1) {
     box.x1 = img.x0 + static_cast<float>(px1) / img.scale;
     box.y1 = img.y0 + static_cast<float>(py1) / img.scale;
     return box;
+}
+
+double linear(unsigned c8) {
+    const double c = c8 / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+double luminance(unsigned rgb) {
+    return 0.2126 * linear((rgb >> 16) & 0xFF) + 0.7152 * linear((rgb >> 8) & 0xFF) + 0.0722 * linear(rgb & 0xFF);
+}
+
+}  // namespace
+
+InkBox ink_box(const plat::Image& img, float x0, float y0, float x1, float y1) {
+    const unsigned bg = plat::palette_rgb(15);
+    return extent(img, x0, y0, x1, y1, [&](unsigned c) { return distance(c, bg) > 64; });
 }
 
 long count_colour(const plat::Image& img, unsigned rgb, float x0, float y0, float x1, float y1) {
@@ -99,6 +105,41 @@ long text_touching_borders(float scale, float x0, float y0, float x1, float y1) 
             touching += near;
         }
     return touching;
+}
+
+std::vector<GlyphSpan> glyph_run(const std::string& utf8, float top) {
+    const std::vector<Str> want = plat::sj_chars(plat::utf8_to_cp932(utf8));
+    const auto& list = plat::display_list();
+    for (size_t start = 0; start < list.size(); ++start) {
+        std::vector<GlyphSpan> run;
+        for (size_t i = start; i < list.size() && run.size() < want.size(); ++i) {
+            const plat::DrawOp& op = list[i];
+            if (op.kind != plat::OpKind::Text) continue;  // a drawn sign between glyphs
+            const bool next = op.advance > 0 && op.text == want[run.size()] && std::fabs(op.ay - top) <= 30 &&
+                              (run.empty() || std::fabs(op.pen_x - run.back().right) < 0.01f);
+            if (!next) break;
+            run.push_back({plat::cp932_to_utf8(op.text), op.pen_x, op.pen_x + op.advance, op});
+        }
+        if (run.size() == want.size() && !run.empty()) return run;
+    }
+    return {};
+}
+
+InkBox glyph_ink(const plat::Image& img, const GlyphSpan& glyph, float y0, float y1) {
+    const unsigned rgb = plat::palette_rgb(glyph.op.colour);
+    return extent(img, glyph.left, y0, glyph.right, y1, [&](unsigned c) { return distance(c, rgb) <= 96; });
+}
+
+std::vector<float> ink_gaps(const std::vector<GlyphSpan>& run, float y0, float y1, float scale) {
+    std::vector<float> gaps;
+    if (run.empty()) return gaps;
+    const plat::Image img = plat::rasterise(scale, run.front().left, y0, run.back().right, y1);
+    for (size_t i = 0; i + 1 < run.size(); ++i) {
+        const InkBox a = glyph_ink(img, run[i], y0, y1);
+        const InkBox b = glyph_ink(img, run[i + 1], y0, y1);
+        gaps.push_back(a.any && b.any ? std::max(0.0f, b.x0 - a.x1) : 0.0f);
+    }
+    return gaps;
 }
 
 double contrast_ratio(unsigned a, unsigned b) {

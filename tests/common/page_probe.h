@@ -1,6 +1,7 @@
 // Reading a rendered page back: where the ink is, and what colours it has.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "engine/platform/screen.h"
 
@@ -31,6 +32,28 @@ void save_png(const std::string& name, float scale = 2, float x0 = 0, float y0 =
 // rasterised at `scale`; the cells' fills (colours 11, 13, 14, 15) are
 // neither. 0 when no text touches a border there.
 long text_touching_borders(float scale, float x0, float y0, float x1, float y1);
+
+// One glyph of a run of text on the page: the advance its pen moved across,
+// and the draw that put it there.
+struct GlyphSpan {
+    std::string utf8;
+    float left = 0, right = 0;
+    plat::DrawOp op;
+};
+// The first run of glyphs on the line whose top is `top` that spells `utf8`:
+// glyphs drawn one by one with the advances their pen moves by, each
+// starting where the one before ended (a glyph may hang up to 30 units off
+// its line's top). Empty when the line has none.
+std::vector<GlyphSpan> glyph_run(const std::string& utf8, float top);
+
+// The ink of a glyph of a run (pixels near its own colour, whatever it is
+// drawn on) inside its advance, in the band [y0, y1) of `img`.
+InkBox glyph_ink(const plat::Image& img, const GlyphSpan& glyph, float y0, float y1);
+
+// The white across between the inks of each glyph of `run` and the next, in
+// the band [y0, y1) rasterised at `scale`: from the last inked column in the
+// one's advance to the first in the next's (0 where they touch).
+std::vector<float> ink_gaps(const std::vector<GlyphSpan>& run, float y0, float y1, float scale = 4);
 
 // WCAG contrast ratio of two 0xRRGGBB colours.
 double contrast_ratio(unsigned a, unsigned b);
