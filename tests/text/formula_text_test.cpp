@@ -21,6 +21,8 @@ struct MuCase {
     float end;
 };
 
+void PrintTo(const MuCase& c, std::ostream* os) { *os << c.name; }
+
 class MuTexts : public TextTest, public ::testing::WithParamInterface<MuCase> {};
 
 TEST_P(MuTexts, DrawsAndEndsWhereTheTextEnds) {

@@ -15,6 +15,11 @@ struct ReduceCase {
     float X3;  // -99: left as it was
 };
 
+// A case goes by its fraction: "6/-4", named 6_over_minus4.
+std::string term(float v) { return (v < 0 ? "minus" : "") + num(std::fabs(v)); }
+void PrintTo(const ReduceCase& c, std::ostream* os) { *os << num(c.x) << "/" << num(c.r1b); }
+std::string name_of(const ReduceCase& c) { return term(c.x) + "_over_" + term(c.r1b); }
+
 class Reduce : public TextTest, public ::testing::WithParamInterface<ReduceCase> {};
 
 TEST_P(Reduce, ReducesWithItsTexts) {
@@ -69,7 +74,8 @@ const ReduceCase kReduceCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Cases, Reduce, ::testing::ValuesIn(kReduceCases));
+INSTANTIATE_TEST_SUITE_P(Cases, Reduce, ::testing::ValuesIn(kReduceCases),
+                         [](const auto& info) { return name_of(info.param); });
 
 using FractionStrings = TextTest;
 
@@ -142,6 +148,14 @@ struct SumCase {
     float ds_after, a31_after, yak1_after, lb8_after;
 };
 
+// A case goes by its sum: "1/2+-1/3", named 1_over_2_plus_minus1_over_3.
+void PrintTo(const SumCase& c, std::ostream* os) {
+    *os << num(c.ds) << "/" << num(c.a31) << "+" << num(c.yak1) << "/" << num(c.lb8);
+}
+std::string name_of(const SumCase& c) {
+    return term(c.ds) + "_over_" + term(c.a31) + "_plus_" + term(c.yak1) + "_over_" + term(c.lb8);
+}
+
 class Sums : public TextTest, public ::testing::WithParamInterface<SumCase> {};
 
 TEST_P(Sums, OverTheLeastCommonDenominator) {
@@ -203,7 +217,8 @@ const SumCase kSumCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Cases, Sums, ::testing::ValuesIn(kSumCases));
+INSTANTIATE_TEST_SUITE_P(Cases, Sums, ::testing::ValuesIn(kSumCases),
+                         [](const auto& info) { return name_of(info.param); });
 
 TEST_F(FractionStrings, DrillSumsGiveTheCommonDenominator) {
     struct Case {

@@ -16,6 +16,8 @@ struct GlyphCase {
     float x1_after, small_after, big_brackets_after;
 };
 
+void PrintTo(const GlyphCase& c, std::ostream* os) { *os << c.name; }
+
 class GlyphRules : public TextTest, public ::testing::WithParamInterface<GlyphCase> {};
 
 TEST_P(GlyphRules, PlacesTheCharacterAndMovesThePen) {

@@ -54,6 +54,8 @@ struct PromptCase {
     float end;
 };
 
+void PrintTo(const PromptCase& c, std::ostream* os) { *os << c.name; }
+
 class Prompts : public TextTest, public ::testing::WithParamInterface<PromptCase> {};
 
 TEST_P(Prompts, SetsEveryCharacterInItsCell) {

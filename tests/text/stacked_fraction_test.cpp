@@ -13,6 +13,8 @@ struct FractionCase {
     float width;
 };
 
+void PrintTo(const FractionCase& c, std::ostream* os) { *os << c.name; }
+
 class Fractions : public TextTest, public ::testing::WithParamInterface<FractionCase> {};
 
 TEST_P(Fractions, StacksTheParts) {
