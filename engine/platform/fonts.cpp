@@ -147,7 +147,22 @@ LoadedFont* load_font(Face face, bool bold, bool italic) {
     lf.ft = face_handle;
     lf.cairo = cairo_ft_font_face_create_for_ft_face(face_handle, FT_LOAD_NO_HINTING);
     if (synth_bold) cairo_ft_font_face_set_synthesize(lf.cairo, CAIRO_FT_SYNTHESIZE_BOLD);
+    lf.path = file.path;
+    lf.index = file.index;
     return &lf;
+}
+
+cairo_font_face_t* thickened(LoadedFont& font) {
+    std::lock_guard lock(fonts_mutex());
+    if (font.thick || !font.ft) return font.thick;
+    // A face of its own: cairo would share one font face between two made
+    // from the same FreeType face, and thicken both.
+    FT_Face face_handle = nullptr;
+    if (FT_New_Face(fonts().library, font.path.c_str(), font.index, &face_handle) != 0) return nullptr;
+    font.thick_ft = face_handle;
+    font.thick = cairo_ft_font_face_create_for_ft_face(face_handle, FT_LOAD_NO_HINTING);
+    cairo_ft_font_face_set_synthesize(font.thick, CAIRO_FT_SYNTHESIZE_BOLD);
+    return font.thick;
 }
 
 unsigned glyph_index(const LoadedFont& font, unsigned codepoint) {
@@ -252,10 +267,10 @@ namespace {
 constexpr float kSideSpace = 0.5f;
 // The shear of the Gothic face's italic: across per unit up.
 constexpr float kGothicSlant = 0.2f;
-// A ring's outline is thickened by this part of its em in bold text: the
-// face draws its rings (circled numbers, the judgement mark) with a hairline
-// a third as heavy as its bold strokes.
-constexpr float kRingWeight = 0.035f;
+// What FreeType's emboldening adds to a glyph across and up, in ems. Bold
+// text draws its rings (circled numbers, the judgement mark) thickened so: the
+// face draws them with a hairline a third as heavy as its bold strokes.
+constexpr float kThickening = 1.0f / 24;
 
 // The circled numbers and letters and the white circles: drawn round.
 bool is_ring(unsigned cp) {
@@ -265,25 +280,29 @@ bool is_ring(unsigned cp) {
 }
 
 // The ink's extent across from the origin, for an em (ex, ey) and a shear.
-std::pair<float, float> ink_across(const GlyphMetrics& m, float ex, float ey, float slant, float weight) {
-    return {ex * m.x0 + slant * ey * m.y0 - weight / 2, ex * m.x1 + slant * ey * m.y1 + weight / 2};
+std::pair<float, float> ink_across(const GlyphMetrics& m, float ex, float ey, float slant) {
+    return {ex * m.x0 + slant * ey * m.y0, ex * m.x1 + slant * ey * m.y1};
 }
 
 }  // namespace
 
-GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, const GlyphMetrics& m,
+GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, GlyphMetrics m,
                            bool slanted, PenTrail& trail) {
-    GlyphPlacement p{l.em_x, l.em_y, slanted ? kGothicSlant : 0, 0, l.baseline, 0};
+    GlyphPlacement p{l.em_x, l.em_y, slanted ? kGothicSlant : 0, 0, l.baseline, false};
     const bool line = on_a_line(op.v);
     const float room = g.right - g.left - 2 * kSideSpace;
     if (m.inked() && is_ring(cp)) {
         // Round, as large as the line's height and the advance allow, its
         // middle where the line put it.
         const float middle = l.baseline - l.em_y * (m.y0 + m.y1) / 2;
-        const float weight = op.font.bold ? kRingWeight : 0;
-        const float e = std::max(0.0f, std::min(l.em_y, room / (m.x1 - m.x0 + weight)));
+        p.thick = op.font.bold;
+        if (p.thick) {
+            m.advance += kThickening;
+            m.x1 += kThickening;
+            m.y1 += kThickening;
+        }
+        const float e = std::max(0.0f, std::min(l.em_y, room / (m.x1 - m.x0)));
         p.em_x = p.em_y = e;
-        p.weight = weight * e;
         p.baseline = middle + e * (m.y0 + m.y1) / 2;
     } else if (m.inked() && cp == '.') {
         // A round dot, as wide as the magnification and the advance allow
@@ -303,11 +322,10 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
     if (m.inked() && room > 0) {
         // Narrowed to its advance if it is wider, then centred in it and
         // kept inside.
-        auto [x0, x1] = ink_across(m, p.em_x, p.em_y, p.slant, p.weight);
+        auto [x0, x1] = ink_across(m, p.em_x, p.em_y, p.slant);
         if (x1 - x0 > room) {
-            const float fixed = p.slant * p.em_y * (m.y1 - m.y0) + p.weight;
-            p.em_x = std::max(0.0f, (room - fixed) / (m.x1 - m.x0));
-            std::tie(x0, x1) = ink_across(m, p.em_x, p.em_y, p.slant, p.weight);
+            p.em_x = std::max(0.0f, (room - p.slant * p.em_y * (m.y1 - m.y0)) / (m.x1 - m.x0));
+            std::tie(x0, x1) = ink_across(m, p.em_x, p.em_y, p.slant);
         }
         p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
         const float lo = g.left + kSideSpace, hi = g.right - kSideSpace;

@@ -117,6 +117,12 @@ unsigned first_codepoint(const std::string& utf8);
 struct LoadedFont {
     void* ft = nullptr;  // FT_Face
     cairo_font_face_t* cairo = nullptr;
+    std::string path;  // its file and the face's index in it
+    int index = 0;
+    // The same face thickened by FreeType's emboldening (a stroke of 1/24 em
+    // added, the glyph growing right and up), made when first wanted.
+    void* thick_ft = nullptr;
+    cairo_font_face_t* thick = nullptr;
 };
 // Whoever lays out or draws glyphs holds this lock (FreeType faces are not
 // shared between threads).
@@ -125,6 +131,8 @@ std::recursive_mutex& fonts_mutex();
 LoadedFont* load_font(Face face, bool bold, bool italic);
 // The glyph index of a code point in a loaded face (0 when it lacks it).
 unsigned glyph_index(const LoadedFont& font, unsigned codepoint);
+// The thickened form of a loaded face (nullptr when it cannot be made).
+cairo_font_face_t* thickened(LoadedFont& font);
 // A glyph's own advance and the box of its ink, in ems (up from the
 // baseline); an empty box for a glyph without ink.
 struct GlyphMetrics {
@@ -142,17 +150,17 @@ struct PenTrail {
     float baseline = 0;  // the baseline it stood on
 };
 
-// How one laid glyph of a text draw is drawn: its em, its origin and how
-// much the outline is thickened (a stroke that wide round it; 0 for none).
+// How one laid glyph of a text draw is drawn: its em, its origin, and
+// whether in the face's thickened form.
 struct GlyphPlacement {
     float em_x = 0, em_y = 0;
     float slant = 0;  // across per unit up, as a part of em_y (the Gothic italic)
     float origin_x = 0, baseline = 0;
-    float weight = 0;
+    bool thick = false;
 };
 // Places glyph `g` (code point `cp`, metrics `m`) of a text draw laid out as
 // `l`, and moves `trail` on past it.
-GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, const GlyphMetrics& m,
+GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, GlyphMetrics m,
                            bool slanted, PenTrail& trail);
 
 }  // namespace plat::internal

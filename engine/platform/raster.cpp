@@ -49,24 +49,13 @@ void draw_text(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
         const GlyphPlacement p =
             place_glyph(op, l, g, cp, glyph_metrics(*lf, gi), op.font.italic && face == Face::Gothic, trail);
         if (p.em_x <= 0 || p.em_y <= 0) continue;
-        cairo_set_font_face(cr, lf->cairo);
+        cairo_font_face_t* thick = p.thick ? thickened(*lf) : nullptr;
+        cairo_set_font_face(cr, thick ? thick : lf->cairo);
         cairo_matrix_t m;
         cairo_matrix_init(&m, p.em_x, 0, -p.slant * p.em_y, p.em_y, 0, 0);
         cairo_set_font_matrix(cr, &m);
         cairo_glyph_t glyph{gi, p.origin_x, p.baseline};
-        if (p.weight > 0) {
-            // Thickened: the outline filled and stroked round.
-            cairo_new_path(cr);
-            cairo_glyph_path(cr, &glyph, 1);
-            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-            cairo_fill_preserve(cr);
-            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-            cairo_set_line_width(cr, p.weight);
-            cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-            cairo_stroke(cr);
-        } else {
-            cairo_show_glyphs(cr, &glyph, 1);
-        }
+        cairo_show_glyphs(cr, &glyph, 1);
     }
 }
 
