@@ -263,20 +263,47 @@ Rect text_cells(const DrawOp& op) {
 namespace {
 
 // What a glyph leaves free of ink at each side of its advance, so that no two
-// neighbours touch.
+// neighbours touch; a ring, as wide as a kanji, a little more.
 constexpr float kSideSpace = 0.5f;
+constexpr float kRingSpace = 1.5f;
+// A comma's ink starts this far into its advance: close after what it
+// follows, the white after it.
+constexpr float kCommaTuck = 1.0f;
 // The shear of the Gothic face's italic: across per unit up.
 constexpr float kGothicSlant = 0.2f;
-// What FreeType's emboldening adds to a glyph across and up, in ems. Bold
-// text draws its rings (circled numbers, the judgement mark) thickened so: the
-// face draws them with a hairline a third as heavy as its bold strokes.
+// What FreeType's emboldening adds to a glyph across and down, growing it
+// right and up, as a part of its em down.
 constexpr float kThickening = 1.0f / 24;
 
-// The circled numbers and letters and the white circles: drawn round.
+// The circled numbers and letters and the white circles: drawn round, and
+// in bold text thickened (the face draws their rings with a hairline a third
+// as heavy as its bold strokes).
 bool is_ring(unsigned cp) {
     return (cp >= 0x2460 && cp <= 0x2473) || (cp >= 0x24B6 && cp <= 0x24FF) || (cp >= 0x2776 && cp <= 0x2793) ||
            (cp >= 0x3251 && cp <= 0x325F) || (cp >= 0x32B1 && cp <= 0x32BF) || cp == 0x25CB || cp == 0x25CE ||
            cp == 0x25EF;
+}
+
+// The signs a line draws as glyphs: thickened on a line, to weigh as the
+// bars the formula text draws its minus and plus with (5 units), and as the
+// bold digits round them.
+bool is_sign(unsigned cp) {
+    switch (cp) {
+        case '+':
+        case '-':
+        case '=':
+        case 0x00B1:  // ±
+        case 0x00D7:  // ×
+        case 0x00F7:  // ÷
+        case 0x2260:  // ≠
+        case 0x2266:  // ≦
+        case 0x2267:  // ≧
+        case 0xFF0B:  // ＋
+        case 0xFF0D:  // －
+        case 0xFF1D:  // ＝
+            return true;
+        default: return false;
+    }
 }
 
 // The ink's extent across from the origin, for an em (ex, ey) and a shear.
@@ -290,17 +317,24 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
                            bool slanted, PenTrail& trail) {
     GlyphPlacement p{l.em_x, l.em_y, slanted ? kGothicSlant : 0, 0, l.baseline, false};
     const bool line = on_a_line(op.v);
-    const float room = g.right - g.left - 2 * kSideSpace;
-    if (m.inked() && is_ring(cp)) {
+    const bool ring = is_ring(cp);
+    p.thick = m.inked() && ((ring && op.font.bold) || (line && op.font.face == Face::Gothic && is_sign(cp)));
+    if (p.thick) {
+        // Thickened round its outline: drawn half the thickening left and
+        // down of where it stands (FreeType grows it right and up), its box
+        // grown by half of it at every side (a ring's em is square).
+        const float across = kThickening * (ring ? 1 : l.em_y / l.em_x);
+        m.x0 -= across / 2;
+        m.x1 += across / 2;
+        m.y0 -= kThickening / 2;
+        m.y1 += kThickening / 2;
+    }
+    const float side = ring ? kRingSpace : kSideSpace;
+    const float room = g.right - g.left - 2 * side;
+    if (m.inked() && ring) {
         // Round, as large as the line's height and the advance allow, its
         // middle where the line put it.
         const float middle = l.baseline - l.em_y * (m.y0 + m.y1) / 2;
-        p.thick = op.font.bold;
-        if (p.thick) {
-            m.advance += kThickening;
-            m.x1 += kThickening;
-            m.y1 += kThickening;
-        }
         const float e = std::max(0.0f, std::min(l.em_y, room / (m.x1 - m.x0)));
         p.em_x = p.em_y = e;
         p.baseline = middle + e * (m.y0 + m.y1) / 2;
@@ -319,20 +353,24 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
         // however the lesson code hangs it.
         p.baseline = trail.baseline;
     }
+    p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
     if (m.inked() && room > 0) {
-        // Narrowed to its advance if it is wider, then centred in it and
-        // kept inside.
+        // Narrowed to its advance if it is wider, then centred in it (a
+        // comma set close after what it follows) and kept inside.
         auto [x0, x1] = ink_across(m, p.em_x, p.em_y, p.slant);
         if (x1 - x0 > room) {
             p.em_x = std::max(0.0f, (room - p.slant * p.em_y * (m.y1 - m.y0)) / (m.x1 - m.x0));
             std::tie(x0, x1) = ink_across(m, p.em_x, p.em_y, p.slant);
+            p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
         }
-        p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
-        const float lo = g.left + kSideSpace, hi = g.right - kSideSpace;
+        if (cp == ',') p.origin_x = g.left + kCommaTuck - x0;
+        const float lo = g.left + side, hi = g.right - side;
         if (p.origin_x + x0 < lo) p.origin_x = lo - x0;
         else if (p.origin_x + x1 > hi) p.origin_x = hi - x1;
-    } else {
-        p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
+    }
+    if (p.thick) {
+        p.origin_x -= kThickening * p.em_y / 2;
+        p.baseline += kThickening * p.em_y / 2;
     }
     if (line && op.advance > 0) trail = {true, op.pen_x + op.advance, l.baseline};
     return p;

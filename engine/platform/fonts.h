@@ -27,7 +27,8 @@
 // its advance is narrowed to it, so neighbours never touch. Some glyphs are
 // drawn by rules of their own (place_glyph): rings stay round, "=" sits
 // between the formula text's minus and plus bars, a decimal point on the
-// baseline of the digit before it.
+// baseline of the digit before it, a comma close after what it follows, and
+// rings and signs, which the face draws light, are thickened.
 //
 // The serif italic letters and the script ell are drawn by the lesson code
 // with magnifications that would make them far too wide in that model. Each of

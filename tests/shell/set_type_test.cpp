@@ -80,6 +80,23 @@ TEST(SetType, NumbersAndLinesHoldTogetherWithoutTouching) {
     }
 }
 
+// "③④を使って…": circled numbers drawn round, as large as the line
+// allows, and apart.
+TEST(SetType, CircledNumbersAreRoundAndApart) {
+    ASSERT_TRUE(harness::run(morvane_course(), "5\r4\r" + presses(18)));
+    constexpr float top = 440;
+    const auto run = probe::glyph_run("③④を", top);
+    ASSERT_EQ(run.size(), 3u);
+    const plat::Image img = plat::rasterise(4, run.front().left, top, run.back().right, top + kLineDepth);
+    for (size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(run[i].utf8);
+        const auto ring = probe::glyph_ink(img, run[i], top, top + kLineDepth);
+        EXPECT_NEAR(ring.x1 - ring.x0, ring.y1 - ring.y0, 1.0f);
+        EXPECT_GE(ring.y1 - ring.y0, 30.0f);
+    }
+    for (float gap : probe::ink_gaps(run, top, top + kLineDepth)) EXPECT_GE(gap, 2.0f);
+}
+
 // "x=-4×(-4)+2": the "=" is centred between the minus bar after it and the
 // plus bar further on, and the "×" with it.
 TEST(SetType, EqualsAndTimesSitBetweenTheMinusAndPlusBars) {
