@@ -274,19 +274,26 @@ constexpr float kGothicSlant = 0.2f;
 // What FreeType's emboldening adds to a glyph across and down, growing it
 // right and up, as a part of its em down.
 constexpr float kThickening = 1.0f / 24;
+// A ring in bold text is drawn thickened and then spread this far (page
+// units) to each side: the face draws its rings (circled numbers, the
+// judgement mark) with a hairline a third as heavy as its bold strokes.
+constexpr float kRingSpread = 0.5f;
+// The formula text draws its minus and plus as bars 7/16 of the line's
+// magnified em below its top (y+21 on a lesson line, y+14 in a fraction
+// part): the axis its signs drawn as glyphs are centred on.
+constexpr float kSignAxis = 7.0f / 16;
+// A full-width sign is no wider than 5/8 of its em across: 20 units on a
+// lesson line, as wide as the "=" and the bars beside it.
+constexpr float kSignWidth = 5.0f / 8;
 
-// The circled numbers and letters and the white circles: drawn round, and
-// in bold text thickened (the face draws their rings with a hairline a third
-// as heavy as its bold strokes).
+// The circled numbers and letters and the white circles: drawn round.
 bool is_ring(unsigned cp) {
     return (cp >= 0x2460 && cp <= 0x2473) || (cp >= 0x24B6 && cp <= 0x24FF) || (cp >= 0x2776 && cp <= 0x2793) ||
            (cp >= 0x3251 && cp <= 0x325F) || (cp >= 0x32B1 && cp <= 0x32BF) || cp == 0x25CB || cp == 0x25CE ||
            cp == 0x25EF;
 }
 
-// The signs a line draws as glyphs: thickened on a line, to weigh as the
-// bars the formula text draws its minus and plus with (5 units), and as the
-// bold digits round them.
+// The signs a line draws as glyphs.
 bool is_sign(unsigned cp) {
     switch (cp) {
         case '+':
@@ -315,10 +322,15 @@ std::pair<float, float> ink_across(const GlyphMetrics& m, float ex, float ey, fl
 
 GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, GlyphMetrics m,
                            bool slanted, PenTrail& trail) {
-    GlyphPlacement p{l.em_x, l.em_y, slanted ? kGothicSlant : 0, 0, l.baseline, false};
+    GlyphPlacement p{l.em_x, l.em_y, slanted ? kGothicSlant : 0, 0, l.baseline, false, 0};
     const bool line = on_a_line(op.v);
-    const bool ring = is_ring(cp);
-    p.thick = m.inked() && ((ring && op.font.bold) || (line && op.font.face == Face::Gothic && is_sign(cp)));
+    const bool ring = m.inked() && is_ring(cp);
+    // Signs on a line are set as the formula text sets its bars: centred on
+    // its axis, and thickened to weigh as the bars (5 units) and the bold
+    // digits round them; the full-width solidus ("km／時"), which the face
+    // draws as a hairline, is thickened too.
+    const bool sign = m.inked() && line && op.font.face == Face::Gothic && is_sign(cp);
+    p.thick = (ring && op.font.bold) || sign || (m.inked() && line && cp == 0xFF0F);
     if (p.thick) {
         // Thickened round its outline: drawn half the thickening left and
         // down of where it stands (FreeType grows it right and up), its box
@@ -330,12 +342,15 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
         m.y1 += kThickening / 2;
     }
     const float side = ring ? kRingSpace : kSideSpace;
-    const float room = g.right - g.left - 2 * side;
-    if (m.inked() && ring) {
+    float room = g.right - g.left - 2 * side;
+    if (sign && cp > 0x7F) room = std::min(room, kSignWidth * l.em_x);
+    if (ring) {
         // Round, as large as the line's height and the advance allow, its
-        // middle where the line put it.
+        // middle where the line put it; in bold text spread to weigh as the
+        // text round it.
         const float middle = l.baseline - l.em_y * (m.y0 + m.y1) / 2;
-        const float e = std::max(0.0f, std::min(l.em_y, room / (m.x1 - m.x0)));
+        if (op.font.bold) p.spread = kRingSpread;
+        const float e = std::max(0.0f, std::min(l.em_y, (room - 2 * p.spread) / (m.x1 - m.x0)));
         p.em_x = p.em_y = e;
         p.baseline = middle + e * (m.y0 + m.y1) / 2;
     } else if (m.inked() && cp == '.') {
@@ -343,11 +358,13 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
         // (about a digit's stem in a lesson line).
         p.em_x = p.em_y = std::max(0.0f, std::min(l.em_x, room / (m.x1 - m.x0)));
     }
-    if (line && cp == '=' && op.font.face == Face::Gothic) {
-        // Its bars midway down the space its magnification claims: the
-        // lesson code hangs it from the line's top (at size 14, 3 high) to put
-        // them between the minus bar and the plus bar the formula text draws.
-        p.baseline = op.ay + op.font.size * op.v / 2 + l.em_y * (m.y0 + m.y1) / 2;
+    if (sign) {
+        // The lesson code hangs "=" from the line's top at size 14, 3 high,
+        // so that the middle of its own magnified em is the line's axis; the
+        // other signs take the axis of their line.
+        const float s = op.font.size * op.v;
+        const float axis = op.ay + (cp == '=' ? s / 2 : kSignAxis * s);
+        p.baseline = axis + l.em_y * (m.y0 + m.y1) / 2;
     } else if (line && cp == '.' && op.advance > 0 && trail.any && std::fabs(trail.pen - op.pen_x) < 0.01f) {
         // A decimal point stands on the baseline of the digit it follows,
         // however the lesson code hangs it.
@@ -355,8 +372,8 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
     }
     p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
     if (m.inked() && room > 0) {
-        // Narrowed to its advance if it is wider, then centred in it (a
-        // comma set close after what it follows) and kept inside.
+        // Narrowed to its room if it is wider, then centred in its advance
+        // (a comma set close after what it follows) and kept inside.
         auto [x0, x1] = ink_across(m, p.em_x, p.em_y, p.slant);
         if (x1 - x0 > room) {
             p.em_x = std::max(0.0f, (room - p.slant * p.em_y * (m.y1 - m.y0)) / (m.x1 - m.x0));
@@ -364,7 +381,7 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
             p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
         }
         if (cp == ',') p.origin_x = g.left + kCommaTuck - x0;
-        const float lo = g.left + side, hi = g.right - side;
+        const float lo = g.left + side + p.spread, hi = g.right - side - p.spread;
         if (p.origin_x + x0 < lo) p.origin_x = lo - x0;
         else if (p.origin_x + x1 > hi) p.origin_x = hi - x1;
     }

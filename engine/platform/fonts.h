@@ -25,10 +25,11 @@
 // the caller gives it; otherwise in its cell) and its ink is kept inside
 // that advance with half a unit to spare at either side: a glyph wider than
 // its advance is narrowed to it, so neighbours never touch. Some glyphs are
-// drawn by rules of their own (place_glyph): rings stay round, "=" sits
-// between the formula text's minus and plus bars, a decimal point on the
-// baseline of the digit before it, a comma close after what it follows, and
-// rings and signs, which the face draws light, are thickened.
+// drawn by rules of their own (place_glyph): rings stay round, signs sit on
+// the axis of the formula text's minus and plus bars and weigh as they do, a
+// decimal point stands on the baseline of the digit before it, a comma close
+// after what it follows, and rings, which the face draws light, are
+// thickened in bold text.
 //
 // The serif italic letters and the script ell are drawn by the lesson code
 // with magnifications that would make them far too wide in that model. Each of
@@ -151,13 +152,15 @@ struct PenTrail {
     float baseline = 0;  // the baseline it stood on
 };
 
-// How one laid glyph of a text draw is drawn: its em, its origin, and
-// whether in the face's thickened form.
+// How one laid glyph of a text draw is drawn: its em, its origin, whether in
+// the face's thickened form, and how far (page units) it is spread: drawn
+// again that far left, right, up and down of its place, for more weight.
 struct GlyphPlacement {
     float em_x = 0, em_y = 0;
     float slant = 0;  // across per unit up, as a part of em_y (the Gothic italic)
     float origin_x = 0, baseline = 0;
     bool thick = false;
+    float spread = 0;
 };
 // Places glyph `g` (code point `cp`, metrics `m`) of a text draw laid out as
 // `l`, and moves `trail` on past it.

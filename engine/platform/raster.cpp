@@ -54,8 +54,14 @@ void draw_text(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
         cairo_matrix_t m;
         cairo_matrix_init(&m, p.em_x, 0, -p.slant * p.em_y, p.em_y, 0, 0);
         cairo_set_font_matrix(cr, &m);
-        cairo_glyph_t glyph{gi, p.origin_x, p.baseline};
-        cairo_show_glyphs(cr, &glyph, 1);
+        if (p.spread > 0) {
+            const double x = p.origin_x, y = p.baseline, d = p.spread;
+            const cairo_glyph_t spread[] = {{gi, x, y}, {gi, x - d, y}, {gi, x + d, y}, {gi, x, y - d}, {gi, x, y + d}};
+            cairo_show_glyphs(cr, spread, 5);
+        } else {
+            cairo_glyph_t glyph{gi, p.origin_x, p.baseline};
+            cairo_show_glyphs(cr, &glyph, 1);
+        }
     }
 }
 

@@ -120,6 +120,22 @@ TEST(SetType, EqualsAndTimesSitBetweenTheMinusAndPlusBars) {
     EXPECT_NEAR(middle(probe::glyph_ink(img, times[1], top, top + kLineDepth)), axis, 2.0f);
 }
 
+// "=28-9=19≠右辺" in unit 1's judging drill: "≠" as wide as "=" and on the
+// same axis.
+TEST(SetType, NotEqualsMatchesEquals) {
+    ASSERT_TRUE(harness::run(morvane_course(), "1\r4\r" + presses(11), 5));
+    constexpr float top = 300;
+    const auto equals = probe::glyph_run("=2", top);
+    const auto not_equals = probe::glyph_run("≠右", top);
+    ASSERT_EQ(equals.size(), 2u);
+    ASSERT_EQ(not_equals.size(), 2u);
+    const plat::Image img = plat::rasterise(4, equals.front().left, top, not_equals.back().right, top + kLineDepth);
+    const auto eq = probe::glyph_ink(img, equals.front(), top, top + kLineDepth);
+    const auto ne = probe::glyph_ink(img, not_equals.front(), top, top + kLineDepth);
+    EXPECT_NEAR((ne.y0 + ne.y1) / 2, (eq.y0 + eq.y1) / 2, 1.0f);
+    EXPECT_NEAR(ne.x1 - ne.x0, eq.x1 - eq.x0, 2.0f);
+}
+
 // "0.3x+0.4y=0.5": each decimal point's foot on the foot of the "4", a digit
 // with a flat foot.
 TEST(SetType, DecimalPointsStandOnTheDigitsBaseline) {
