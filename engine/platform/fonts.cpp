@@ -325,6 +325,8 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
     GlyphPlacement p{l.em_x, l.em_y, slanted ? kGothicSlant : 0, 0, l.baseline, false, 0};
     const bool line = on_a_line(op.v);
     const bool ring = m.inked() && is_ring(cp);
+    // A glyph that goes on from where the last one on its line ended.
+    const bool follows = line && op.advance > 0 && trail.any && std::fabs(trail.pen - op.pen_x) < 0.01f;
     // Signs on a line are set as the formula text sets its bars: centred on
     // its axis, and thickened to weigh as the bars (5 units) and the bold
     // digits round them; the full-width solidus ("km／時"), which the face
@@ -354,9 +356,11 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
         p.em_x = p.em_y = e;
         p.baseline = middle + e * (m.y0 + m.y1) / 2;
     } else if (m.inked() && cp == '.') {
-        // A round dot, as wide as the magnification and the advance allow
-        // (about a digit's stem in a lesson line).
-        p.em_x = p.em_y = std::max(0.0f, std::min(l.em_x, room / (m.x1 - m.x0)));
+        // A round dot, as large as the advance allows and no larger than the
+        // em down of the digit it follows (about a digit's stem in a lesson
+        // line).
+        const float most = follows ? trail.em_y : l.em_y;
+        p.em_x = p.em_y = std::max(0.0f, std::min(most, room / (m.x1 - m.x0)));
     }
     if (sign) {
         // The lesson code hangs "=" from the line's top at size 14, 3 high,
@@ -365,7 +369,7 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
         const float s = op.font.size * op.v;
         const float axis = op.ay + (cp == '=' ? s / 2 : kSignAxis * s);
         p.baseline = axis + l.em_y * (m.y0 + m.y1) / 2;
-    } else if (line && cp == '.' && op.advance > 0 && trail.any && std::fabs(trail.pen - op.pen_x) < 0.01f) {
+    } else if (cp == '.' && follows) {
         // A decimal point stands on the baseline of the digit it follows,
         // however the lesson code hangs it.
         p.baseline = trail.baseline;
@@ -389,7 +393,7 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
         p.origin_x -= kThickening * p.em_y / 2;
         p.baseline += kThickening * p.em_y / 2;
     }
-    if (line && op.advance > 0) trail = {true, op.pen_x + op.advance, l.baseline};
+    if (line && op.advance > 0) trail = {true, op.pen_x + op.advance, l.baseline, l.em_y};
     return p;
 }
 

@@ -150,6 +150,7 @@ struct PenTrail {
     bool any = false;
     float pen = 0;       // where its advance ended
     float baseline = 0;  // the baseline it stood on
+    float em_y = 0;      // and its em down
 };
 
 // How one laid glyph of a text draw is drawn: its em, its origin, whether in
