@@ -11,6 +11,7 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#include <X11/Xproto.h>
 #include <unistd.h>
 #include <wayland-client.h>
 
@@ -54,9 +55,23 @@ int on_x_connection_lost(Display* display) {
     end_lost("X server", "DISPLAY", display ? DisplayString(display) : nullptr, kGone);
 }
 
+XErrorHandler handler_before = nullptr;
+
+// SDL wakes its own waiting event loop by sending its window an event over a
+// second connection. When the window is closed at that moment, the server
+// may take the closing first and answer the event with BadWindow; Xlib's
+// default handler would then end the program with status 1 as it quits.
+// Nothing is lost: the window is gone. Any other error goes on as before.
+int on_x_error(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
+    return handler_before ? handler_before(display, error) : 0;
+}
+
 }  // namespace
 
 void end_when_x_connection_lost() { XSetIOErrorHandler(on_x_connection_lost); }
+
+void ignore_wakeups_of_closed_windows() { handler_before = XSetErrorHandler(on_x_error); }
 
 void end_if_wayland_connection_lost(SDL_Window* window) {
     SDL_SysWMinfo info;

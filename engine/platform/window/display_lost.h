@@ -11,6 +11,11 @@ namespace plat::internal {
 // SDL has opened the display with its X11 driver.
 void end_when_x_connection_lost();
 
+// An event SDL sends its own window to wake its event loop, which arrives
+// after the window was closed, is no error: the program ends as it should.
+// Call before SDL opens the display.
+void ignore_wakeups_of_closed_windows();
+
 // SDL reports a lost Wayland connection only as a request to quit: on such a
 // request, ends the program if `window`'s Wayland connection has failed, and
 // otherwise returns (a real request to quit, or not on Wayland).

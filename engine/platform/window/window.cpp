@@ -82,6 +82,9 @@ void choose_video_driver() {
             false);
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
     skip_bus_autolaunch();
+    // Before SDL opens the display: SDL keeps the handler it finds and puts
+    // it back as it quits, when the last errors are read.
+    if (!display.empty()) ignore_wakeups_of_closed_windows();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::string tried;
         if (!display.empty()) tried = "the X server at DISPLAY=" + display;
