@@ -1,6 +1,7 @@
 // The real window build under a virtual X server: it shows the page, takes
-// typed keys, closes cleanly, uses no CPU while it waits for a key, and ends
-// at once when the server goes away.
+// typed keys, closes cleanly (also when another program destroys its window),
+// uses no CPU while it waits for a key, and ends at once when the server goes
+// away.
 #include <gtest/gtest.h>
 // After gtest: Xlib's macros (None, Bool, Status) would clash with it.
 #include <X11/Xlib.h>
@@ -368,6 +369,7 @@ int count_x_errors(Display*, XErrorEvent*) {
 }
 
 TEST_F(WindowTest, AWakeupOfAClosedWindowIsNoError) {
+    errors_before = 0;
     XSetErrorHandler(count_x_errors);
     plat::internal::ignore_wakeups_of_closed_windows();
     const Window gone = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 10, 10, 0, 0, 0);
@@ -384,6 +386,56 @@ TEST_F(WindowTest, AWakeupOfAClosedWindowIsNoError) {
     EXPECT_EQ(errors_before, 1);
     XSetErrorHandler(ignore_x_errors);
 }
+
+// Another program destroys the window (as `xdotool windowclose` and some
+// desktop tools do): the program ends as when its window is closed, soon,
+// with status 0 and nothing on standard error (the leak checker stays on).
+// SDL meets the gone window on its own, first as it sees it unmapped (in
+// other requests when the window had the focus than when it had not), then
+// in its teardown, which may wait for ever for the window's unmapping.
+struct DestroyedWindowCase {
+    const char* name;
+    const std::string* program;
+    const char* title;
+    bool focused;  // the window has the focus when it is destroyed
+};
+const DestroyedWindowCase kDestroyedWindowCases[] = {
+    {"MorvaneFocused", &kMorvane, "Morvane", true},
+    {"MorvaneUnfocused", &kMorvane, "Morvane", false},
+    {"TalisseFocused", &kTalisse, "Talisse", true},
+    {"TalisseUnfocused", &kTalisse, "Talisse", false},
+};
+
+void PrintTo(const DestroyedWindowCase& c, std::ostream* out) { *out << c.name; }
+
+class DestroyedWindowTest : public WindowTest, public ::testing::WithParamInterface<DestroyedWindowCase> {};
+
+TEST_P(DestroyedWindowTest, EndsAsWhenClosed) {
+    const DestroyedWindowCase& c = GetParam();
+    if (!std::filesystem::exists(*c.program)) GTEST_SKIP() << *c.program << " is not built";
+    const TempPath err_file("destroyed-window-stderr");
+    start_program(*c.program, err_file.path);
+    const Window w = find_window(c.title);
+    ASSERT_NE(w, 0u) << "no window titled " << c.title;
+    ASSERT_TRUE(shows_page(w));
+    XSetInputFocus(display_, c.focused ? w : PointerRoot, RevertToPointerRoot, CurrentTime);
+    XSync(display_, False);
+    std::this_thread::sleep_for(500ms);  // the program takes the focus change
+    XDestroyWindow(display_, w);
+    XSync(display_, False);
+    // The bound only catches a hang.
+    const auto status = program_.wait_for_exit(20s);
+    std::ifstream in(err_file.path);
+    const std::string err((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_TRUE(status.has_value()) << "the program still runs 20 s after its window was destroyed";
+    EXPECT_EQ(*status, 0) << err;
+    EXPECT_EQ(err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowTest, DestroyedWindowTest, ::testing::ValuesIn(kDestroyedWindowCases),
+                         [](const ::testing::TestParamInfo<DestroyedWindowCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(WindowTest, UsesNoCpuWhileWaitingForAKey) {
     start_morvane();

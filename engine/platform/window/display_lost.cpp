@@ -15,6 +15,7 @@
 #include <unistd.h>
 #include <wayland-client.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -57,6 +58,26 @@ int on_x_connection_lost(Display* display) {
 
 XErrorHandler handler_before = nullptr;
 
+// Another program may destroy the program's window. SDL keeps talking to it
+// (as it sees the window unmapped, and as it tears it down at the end) and
+// gets BadWindow or BadDrawable back, which Xlib's default handler turns
+// into exit status 1. The window is gone as surely as if it had been closed,
+// so the program ends the same way. The error handler runs inside Xlib and
+// may not call it: it only marks the window gone, for the main loop to see.
+// Atomics: Xlib calls the handler on whichever thread met the error.
+std::atomic<unsigned long> watched_window{0};  // its X id, 0 for none
+std::atomic<bool> watched_window_gone{false};
+
+// The window's id is from the program's own range of ids: an error saying
+// it names no window or drawable means that window is gone.
+bool says_watched_window_gone(const XErrorEvent& error) {
+    const unsigned long window = watched_window.load();
+    if (window == 0 || error.resourceid != window) return false;
+    if (error.error_code != BadWindow && error.error_code != BadDrawable) return false;
+    watched_window_gone = true;
+    return true;
+}
+
 // SDL wakes its own waiting event loop by sending its window an event over a
 // second connection. When the window is closed at that moment, the server
 // may take the closing first and answer the event with BadWindow; Xlib's
@@ -64,6 +85,7 @@ XErrorHandler handler_before = nullptr;
 // Nothing is lost: the window is gone. Any other error goes on as before.
 int on_x_error(Display* display, XErrorEvent* error) {
     if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
+    if (says_watched_window_gone(*error)) return 0;
     return handler_before ? handler_before(display, error) : 0;
 }
 
@@ -72,6 +94,26 @@ int on_x_error(Display* display, XErrorEvent* error) {
 void end_when_x_connection_lost() { XSetIOErrorHandler(on_x_connection_lost); }
 
 void ignore_wakeups_of_closed_windows() { handler_before = XSetErrorHandler(on_x_error); }
+
+// SDL makes no event of its own of its window's DestroyNotify; passed on
+// as SDL_SYSWMEVENT, it closes the window even where no request of SDL's has
+// failed on it yet. With the software framebuffer SDL keeps this one X window
+// for the window's whole life.
+void watch_x_window(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+    watched_window = info.info.x11.window;
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+void note_x_event(const SDL_SysWMmsg* message) {
+    if (!message || message->subsystem != SDL_SYSWM_X11) return;
+    const XEvent& event = message->msg.x11.event;
+    if (event.type == DestroyNotify && event.xdestroywindow.window == watched_window.load()) watched_window_gone = true;
+}
+
+bool x_window_destroyed() { return watched_window_gone.load(); }
 
 void end_if_wayland_connection_lost(SDL_Window* window) {
     SDL_SysWMinfo info;

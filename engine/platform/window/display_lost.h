@@ -1,9 +1,11 @@
 // What the program does when its display goes away under it (the server
 // ended, the session closed, a remote link dropped): it ends at once, with
-// one line on standard error and exit status 1.
+// one line on standard error and exit status 1. And when only its X window
+// goes, destroyed by another program: it ends as when the window is closed.
 #pragma once
 
 struct SDL_Window;
+struct SDL_SysWMmsg;
 
 namespace plat::internal {
 
@@ -15,6 +17,19 @@ void end_when_x_connection_lost();
 // after the window was closed, is no error: the program ends as it should.
 // Call before SDL opens the display.
 void ignore_wakeups_of_closed_windows();
+
+// From now on, `window` destroyed by another program (as some desktop tools
+// and `xdotool windowclose` do) counts as closed, and X errors about it, once
+// it is gone, are no errors. Does nothing unless it is an X11 window. SDL then
+// passes X events on as SDL_SYSWMEVENT: hand them to `note_x_event`.
+void watch_x_window(SDL_Window* window);
+
+// Takes an X event SDL passed on: the watched window's DestroyNotify.
+void note_x_event(const SDL_SysWMmsg* message);
+
+// Whether the watched window is gone: its DestroyNotify came, or an X error
+// said that it names no window any more.
+bool x_window_destroyed();
 
 // SDL reports a lost Wayland connection only as a request to quit: on such a
 // request, ends the program if `window`'s Wayland connection has failed, and

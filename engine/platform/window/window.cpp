@@ -125,12 +125,17 @@ public:
                                    SDL_WINDOW_RESIZABLE | (wayland ? 0 : SDL_WINDOW_MAXIMIZED));
         if (!window_) fail_start(std::string("The course cannot open its window: ") + SDL_GetError());
         if (wayland) SDL_MaximizeWindow(window_);
+        watch_x_window(window_);
         SDL_StartTextInput();
         // No blank page first: the page is shown when the program first
         // waits for a key, which at start is the menu.
         pump(0);
     }
     ~Window() override {
+        // SDL's teardown of a window another program destroyed meets only
+        // errors, and may wait for ever for the window to be unmapped. The
+        // connection and all it holds go with the process.
+        if (x_window_destroyed()) return;
         if (window_) SDL_DestroyWindow(window_);
         SDL_Quit();  // also lets go of its D-Bus connection
     }
@@ -165,11 +170,11 @@ private:
     // comes or the time is up.
     void pump(Uint32 wait_ms) {
         SDL_Event e;
-        if (wait_ms > 0) {
-            if (!SDL_WaitEventTimeout(&e, static_cast<int>(wait_ms))) return;
-            handle(e);
-        }
+        if (wait_ms > 0 && SDL_WaitEventTimeout(&e, static_cast<int>(wait_ms))) handle(e);
         while (SDL_PollEvent(&e)) handle(e);
+        // Another program destroyed the window: closed as by its close
+        // button. Its DestroyNotify said so, or an X error met on the way.
+        if (x_window_destroyed()) closed_ = true;
     }
 
     void handle(const SDL_Event& e) {
@@ -190,6 +195,7 @@ private:
                     default: break;
                 }
                 break;
+            case SDL_SYSWMEVENT: note_x_event(e.syswm.msg); break;
             case SDL_KEYDOWN: key_down(e.key.keysym); break;
             case SDL_TEXTINPUT: text_input(e.text.text); break;
             default: break;
@@ -212,8 +218,10 @@ private:
         for (const Str& c : sj_chars(utf8_to_cp932(text))) keys_.push_back(c);
     }
 
-    // Shows the page if it may differ from what the window shows.
+    // Shows the page if it may differ from what the window shows. Nothing is
+    // drawn once the window is closed: it may be gone already.
     void present() {
+        if (closed_) return;
         if (!stale_ && list_version() == shown_version_) return;
         shown_version_ = list_version();
         if (!stale_ && display_list() == shown_) return;
