@@ -45,6 +45,9 @@ struct DrawOp {
     // Text: the advance its caller's pen moves by, from pen_x (0: none
     // given); the glyph is centred in it across.
     float pen_x = 0, advance = 0;
+    // Text: a glyph of a fraction part, drawn in the proportions of its
+    // magnification and set close to the glyphs of its number or letter.
+    bool part = false;
     Font font;
     std::vector<std::pair<float, float>> pts;  // (x, y), in drawing order
     // A line's or an open polyline's first and last point, when it meets

@@ -9,6 +9,7 @@
 #include FT_FREETYPE_H
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <mutex>
@@ -147,20 +148,20 @@ LoadedFont* load_font(Face face, bool bold, bool italic) {
     lf.ft = face_handle;
     lf.cairo = cairo_ft_font_face_create_for_ft_face(face_handle, FT_LOAD_NO_HINTING);
     if (synth_bold) cairo_ft_font_face_set_synthesize(lf.cairo, CAIRO_FT_SYNTHESIZE_BOLD);
-    lf.path = file.path;
-    lf.index = file.index;
     return &lf;
 }
 
 cairo_font_face_t* thickened(LoadedFont& font) {
     std::lock_guard lock(fonts_mutex());
     if (font.thick || !font.ft) return font.thick;
-    // A face of its own: cairo would share one font face between two made
-    // from the same FreeType face, and thicken both.
-    FT_Face face_handle = nullptr;
-    if (FT_New_Face(fonts().library, font.path.c_str(), font.index, &face_handle) != 0) return nullptr;
-    font.thick_ft = face_handle;
-    font.thick = cairo_ft_font_face_create_for_ft_face(face_handle, FT_LOAD_NO_HINTING);
+    // The same FreeType face, so the font file is mapped and parsed once.
+    // Cairo keeps one font face per FreeType face and set of load flags, and
+    // emboldening is a setting of that font face: asked for with the same
+    // flags it would hand back the plain face and thicken it too. Emboldening
+    // works on outlines, so the thickened face asks for them alone, which
+    // draws the course's faces (they have no embedded bitmaps) as the plain
+    // face does.
+    font.thick = cairo_ft_font_face_create_for_ft_face(ft(font), FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP);
     cairo_ft_font_face_set_synthesize(font.thick, CAIRO_FT_SYNTHESIZE_BOLD);
     return font.thick;
 }
@@ -263,7 +264,8 @@ Rect text_cells(const DrawOp& op) {
 namespace {
 
 // What a glyph leaves free of ink at each side of its advance, so that no two
-// neighbours touch; a ring, as wide as a kanji, a little more.
+// neighbours touch; a ring on a line, as wide as a kanji and often set next
+// to another ("③④"), a little more.
 constexpr float kSideSpace = 0.5f;
 constexpr float kRingSpace = 1.5f;
 // A comma's ink starts this far into its advance: close after what it
@@ -278,6 +280,13 @@ constexpr float kThickening = 1.0f / 24;
 // units) to each side: the face draws its rings (circled numbers, the
 // judgement mark) with a hairline a third as heavy as its bold strokes.
 constexpr float kRingSpread = 0.5f;
+// Both close the white inside a ring: the counters of its digits ("8", "6",
+// "9") are about 0.12 of its em, and each loses the thickening and twice the
+// spread. A ring is thickened only where a unit of that white is left (from
+// about 26 units up: a lesson line's, not the 16-unit prompt cells'); a
+// smaller one is drawn as the face draws it, open and light.
+constexpr float kRingCounter = 0.12f;
+constexpr float kRingWhite = 1.0f;
 // The formula text draws its minus and plus as bars 7/16 of the line's
 // magnified em below its top (y+21 on a lesson line, y+14 in a fraction
 // part): the axis its signs drawn as glyphs are centred on.
@@ -321,9 +330,21 @@ std::pair<float, float> ink_across(const GlyphMetrics& m, float ex, float ey, fl
 }  // namespace
 
 GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, GlyphMetrics m,
-                           bool slanted, PenTrail& trail) {
+                           bool slanted, PenTrail& trail, std::optional<float> group) {
     GlyphPlacement p{l.em_x, l.em_y, slanted ? kGothicSlant : 0, 0, l.baseline, false, 0};
     const bool line = on_a_line(op.v);
+    // The advance its ink is centred in and kept inside: in a fraction
+    // part's group, its cell drawn closer to the group's middle, and as much
+    // narrower as the glyph is.
+    float middle = (g.left + g.right) / 2, width = g.right - g.left;
+    if (op.part && line) {
+        const float fit = drawn_scale(op.v);
+        p.em_x *= fit;
+        if (group) {
+            middle = *group + (middle - *group) * fit;
+            width *= fit;
+        }
+    }
     const bool ring = m.inked() && is_ring(cp);
     // A glyph that goes on from where the last one on its line ended.
     const bool follows = line && op.advance > 0 && trail.any && std::fabs(trail.pen - op.pen_x) < 0.01f;
@@ -332,7 +353,19 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
     // digits round them; the full-width solidus ("km／時"), which the face
     // draws as a hairline, is thickened too.
     const bool sign = m.inked() && line && op.font.face == Face::Gothic && is_sign(cp);
-    p.thick = (ring && op.font.bold) || sign || (m.inked() && line && cp == 0xFF0F);
+    const float side = ring && line ? kRingSpace : kSideSpace;
+    float room = width - 2 * side;
+    if (sign && cp > 0x7F) room = std::min(room, kSignWidth * l.em_x);
+    // A ring's em: round, as large as the line's height and the advance
+    // allow, thickened (its ink grown by the thickening) and spread or not.
+    const auto ring_em = [&](bool thick) {
+        const float ink = m.x1 - m.x0 + (thick ? kThickening : 0);
+        return std::max(0.0f, std::min(l.em_y, (room - (thick ? 2 * kRingSpread : 0)) / ink));
+    };
+    const bool heavy_ring =
+        ring && op.font.bold && (kRingCounter - kThickening) * ring_em(true) - 2 * kRingSpread >= kRingWhite;
+    const float ring_e = ring ? ring_em(heavy_ring) : 0;
+    p.thick = heavy_ring || sign || (m.inked() && line && cp == 0xFF0F);
     if (p.thick) {
         // Thickened round its outline: drawn half the thickening left and
         // down of where it stands (FreeType grows it right and up), its box
@@ -343,18 +376,13 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
         m.y0 -= kThickening / 2;
         m.y1 += kThickening / 2;
     }
-    const float side = ring ? kRingSpace : kSideSpace;
-    float room = g.right - g.left - 2 * side;
-    if (sign && cp > 0x7F) room = std::min(room, kSignWidth * l.em_x);
     if (ring) {
-        // Round, as large as the line's height and the advance allow, its
-        // middle where the line put it; in bold text spread to weigh as the
-        // text round it.
+        // Its middle where the line put it; where it is thickened, spread
+        // too, to weigh as the bold text round it.
         const float middle = l.baseline - l.em_y * (m.y0 + m.y1) / 2;
-        if (op.font.bold) p.spread = kRingSpread;
-        const float e = std::max(0.0f, std::min(l.em_y, (room - 2 * p.spread) / (m.x1 - m.x0)));
-        p.em_x = p.em_y = e;
-        p.baseline = middle + e * (m.y0 + m.y1) / 2;
+        if (heavy_ring) p.spread = kRingSpread;
+        p.em_x = p.em_y = ring_e;
+        p.baseline = middle + ring_e * (m.y0 + m.y1) / 2;
     } else if (m.inked() && cp == '.') {
         // A round dot, as large as the advance allows and no larger than the
         // em down of the digit it follows (about a digit's stem in a lesson
@@ -374,7 +402,7 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
         // however the lesson code hangs it.
         p.baseline = trail.baseline;
     }
-    p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
+    p.origin_x = middle - m.advance * p.em_x / 2;
     if (m.inked() && room > 0) {
         // Narrowed to its room if it is wider, then centred in its advance
         // (a comma set close after what it follows) and kept inside.
@@ -382,10 +410,10 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
         if (x1 - x0 > room) {
             p.em_x = std::max(0.0f, (room - p.slant * p.em_y * (m.y1 - m.y0)) / (m.x1 - m.x0));
             std::tie(x0, x1) = ink_across(m, p.em_x, p.em_y, p.slant);
-            p.origin_x = (g.left + g.right) / 2 - m.advance * p.em_x / 2;
+            p.origin_x = middle - m.advance * p.em_x / 2;
         }
-        if (cp == ',') p.origin_x = g.left + kCommaTuck - x0;
-        const float lo = g.left + side + p.spread, hi = g.right - side - p.spread;
+        if (cp == ',') p.origin_x = middle - width / 2 + kCommaTuck - x0;
+        const float lo = middle - width / 2 + side + p.spread, hi = middle + width / 2 - side - p.spread;
         if (p.origin_x + x0 < lo) p.origin_x = lo - x0;
         else if (p.origin_x + x1 > hi) p.origin_x = hi - x1;
     }
@@ -395,6 +423,42 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
     }
     if (line && op.advance > 0) trail = {true, op.pen_x + op.advance, l.baseline, l.em_y};
     return p;
+}
+
+std::vector<std::optional<float>> part_groups(const std::vector<DrawOp>& list) {
+    std::vector<std::optional<float>> middles(list.size());
+    const auto member = [](const DrawOp& op) {
+        return op.kind == OpKind::Text && op.part && op.advance > 0 && op.text.size() == 1 &&
+               std::isalnum(static_cast<unsigned char>(op.text[0]));
+    };
+    // The draws of the group being gathered.
+    std::vector<size_t> group;
+    const auto close = [&] {
+        if (group.empty()) return;
+        const float left = list[group.front()].pen_x;
+        const float right = list[group.back()].pen_x + list[group.back()].advance;
+        for (size_t i : group) middles[i] = (left + right) / 2;
+        group.clear();
+    };
+    for (size_t i = 0; i < list.size(); ++i) {
+        const DrawOp& op = list[i];
+        // Lines between its glyphs (the over-line of a root) leave a group
+        // whole; any other text ends it.
+        if (op.kind != OpKind::Text) continue;
+        if (!member(op)) {
+            close();
+            continue;
+        }
+        if (!group.empty()) {
+            const DrawOp& last = list[group.back()];
+            const Rect a = text_cells(last), b = text_cells(op);
+            const bool goes_on = std::fabs(last.pen_x + last.advance - op.pen_x) < 0.01f && a.y0 < b.y1 && b.y0 < a.y1;
+            if (!goes_on) close();
+        }
+        group.push_back(i);
+    }
+    close();
+    return middles;
 }
 
 }  // namespace internal

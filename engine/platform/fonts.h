@@ -29,7 +29,14 @@
 // the axis of the formula text's minus and plus bars and weigh as they do, a
 // decimal point stands on the baseline of the digit before it, a comma close
 // after what it follows, and rings, which the face draws light, are
-// thickened in bold text.
+// thickened in bold text where that leaves them open.
+//
+// A fraction part's glyphs keep the proportions their magnification gives
+// them: fitted to the part's line as every magnified text is, and across by
+// the same factor, so they are narrower than their cells. The glyphs of one
+// number or letter group in a part ("28", "100x") are set as close as their
+// cells scaled by that factor, round the middle of the group's cells, so the
+// part stays centred over its bar.
 //
 // The serif italic letters and the script ell are drawn by the lesson code
 // with magnifications that would make them far too wide in that model. Each of
@@ -119,11 +126,8 @@ unsigned first_codepoint(const std::string& utf8);
 struct LoadedFont {
     void* ft = nullptr;  // FT_Face
     cairo_font_face_t* cairo = nullptr;
-    std::string path;  // its file and the face's index in it
-    int index = 0;
     // The same face thickened by FreeType's emboldening (a stroke of 1/24 em
     // added, the glyph growing right and up), made when first wanted.
-    void* thick_ft = nullptr;
     cairo_font_face_t* thick = nullptr;
 };
 // Whoever lays out or draws glyphs holds this lock (FreeType faces are not
@@ -164,8 +168,15 @@ struct GlyphPlacement {
     float spread = 0;
 };
 // Places glyph `g` (code point `cp`, metrics `m`) of a text draw laid out as
-// `l`, and moves `trail` on past it.
+// `l`, and moves `trail` on past it. `group` is the middle of the cells of
+// the fraction part's group the glyph belongs to, if it is in one.
 GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, GlyphMetrics m,
-                           bool slanted, PenTrail& trail);
+                           bool slanted, PenTrail& trail, std::optional<float> group = std::nullopt);
+
+// For each draw of a display list, by its index: for a digit or a letter of
+// a fraction part, the middle of the cells of its group (the run of such
+// glyphs drawn one after another, each where the pen of the one before
+// ended, on one line); nothing for every other draw.
+std::vector<std::optional<float>> part_groups(const std::vector<DrawOp>& list);
 
 }  // namespace plat::internal

@@ -9,6 +9,7 @@
 #include <map>
 #include <mutex>
 #include <numbers>
+#include <optional>
 #include <tuple>
 
 #include "engine/platform/fonts.h"
@@ -24,7 +25,7 @@ void set_rgb(cairo_t* cr, int colour) {
     cairo_set_source_rgb(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0);
 }
 
-void draw_text(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
+void draw_text(cairo_t* cr, const DrawOp& op, PenTrail& trail, std::optional<float> group) {
     const Layout l = layout_text(op);
     if (l.glyphs.empty() || l.em_x <= 0 || l.em_y <= 0) return;
     set_rgb(cr, op.colour);
@@ -47,7 +48,7 @@ void draw_text(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
         }
         if (!lf) continue;
         const GlyphPlacement p =
-            place_glyph(op, l, g, cp, glyph_metrics(*lf, gi), op.font.italic && face == Face::Gothic, trail);
+            place_glyph(op, l, g, cp, glyph_metrics(*lf, gi), op.font.italic && face == Face::Gothic, trail, group);
         if (p.em_x <= 0 || p.em_y <= 0) continue;
         cairo_font_face_t* thick = p.thick ? thickened(*lf) : nullptr;
         cairo_set_font_face(cr, thick ? thick : lf->cairo);
@@ -89,9 +90,9 @@ void round_corners(cairo_t* cr, const DrawOp& op, std::pair<float, float> first,
     }
 }
 
-void draw_op(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
+void draw_op(cairo_t* cr, const DrawOp& op, PenTrail& trail, std::optional<float> group) {
     switch (op.kind) {
-        case OpKind::Text: draw_text(cr, op, trail); break;
+        case OpKind::Text: draw_text(cr, op, trail, group); break;
         case OpKind::Line:
             set_ends(cr, op);
             cairo_move_to(cr, op.ax, op.ay);
@@ -179,7 +180,9 @@ void render_page(cairo_t* cr) {
     {
         std::lock_guard lock(fonts_mutex());
         PenTrail trail;
-        for (const DrawOp& op : display_list()) draw_op(cr, op, trail);
+        const std::vector<DrawOp>& list = display_list();
+        const std::vector<std::optional<float>> groups = part_groups(list);
+        for (size_t i = 0; i < list.size(); ++i) draw_op(cr, list[i], trail, groups[i]);
     }
     cairo_restore(cr);
 }

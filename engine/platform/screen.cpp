@@ -403,7 +403,8 @@ using plat::OpKind;
 
 namespace plat {
 
-void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance) {
+void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance,
+                bool part) {
     DrawOp op;
     op.kind = OpKind::Text;
     op.ax = x;
@@ -418,6 +419,7 @@ void draw_glyph(float x, float y, const Str& text, float h, float v, float colou
         op.pen_x = pen_x;
         op.advance = advance;
     }
+    op.part = part;
     internal::record(std::move(op));
 }
 

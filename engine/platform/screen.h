@@ -22,8 +22,10 @@ void clear_display_list();
 // One character drawn as $PsSYMBOL40 draws it (top-left at (x, y), magnified
 // h across and v down, in the current font), for a caller whose pen then
 // moves by `advance` from `pen_x`: the glyph is centred in that advance
-// across.
-void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance);
+// across. A glyph of a fraction part (`part`) is set as a fraction part's
+// glyphs are (fonts.h).
+void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance,
+                bool part = false);
 
 // Current drawing state.
 const Font& current_font();

@@ -67,6 +67,63 @@ InkBox ink_box(const plat::Image& img, float x0, float y0, float x1, float y1) {
     return extent(img, x0, y0, x1, y1, [&](unsigned c) { return distance(c, bg) > 64; });
 }
 
+namespace {
+
+// Inked, as ink_box takes it.
+bool dark(unsigned c) { return distance(c, plat::palette_rgb(15)) > 64; }
+
+int strokes(const plat::Image& img, PixelRect r) {
+    int count = 0;
+    bool in = false;
+    for (int y = r.y0; y < r.y1; ++y)
+        for (int x = r.x0; x < r.x1; ++x) {
+            const bool d = dark(img.at(x, y));
+            count += d && !in;
+            in = d;
+        }
+    return count;
+}
+
+}  // namespace
+
+int strokes_across(const plat::Image& img, float y, float x0, float x1) {
+    PixelRect r = pixels_of(img, x0, y, x1, y);
+    r.y1 = std::min(r.y0 + 1, img.height);
+    return strokes(img, r);
+}
+
+int strokes_down(const plat::Image& img, float x, float y0, float y1) {
+    PixelRect r = pixels_of(img, x, y0, x, y1);
+    r.x1 = std::min(r.x0 + 1, img.width);
+    return strokes(img, r);
+}
+
+std::vector<std::pair<float, float>> ink_columns(const plat::Image& img, float x0, float y0, float x1, float y1) {
+    const PixelRect r = pixels_of(img, x0, y0, x1, y1);
+    std::vector<std::pair<float, float>> runs;
+    bool in = false;
+    for (int x = r.x0; x <= r.x1; ++x) {
+        bool inked = false;
+        for (int y = r.y0; y < r.y1 && x < r.x1 && !inked; ++y) inked = dark(img.at(x, y));
+        const float at = img.x0 + static_cast<float>(x) / img.scale;
+        if (inked && !in) runs.push_back({at, at});
+        if (!inked && in) runs.back().second = at;
+        in = inked;
+    }
+    return runs;
+}
+
+double inked_share(const plat::Image& img, float x0, float y0, float x1, float y1) {
+    const PixelRect r = pixels_of(img, x0, y0, x1, y1);
+    long inked = 0, all = 0;
+    for (int y = r.y0; y < r.y1; ++y)
+        for (int x = r.x0; x < r.x1; ++x) {
+            inked += dark(img.at(x, y));
+            ++all;
+        }
+    return all > 0 ? static_cast<double>(inked) / static_cast<double>(all) : 0;
+}
+
 long count_colour(const plat::Image& img, unsigned rgb, float x0, float y0, float x1, float y1) {
     const PixelRect r = pixels_of(img, x0, y0, x1, y1);
     long n = 0;

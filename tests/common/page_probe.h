@@ -17,6 +17,19 @@ struct InkBox {
 InkBox ink_box(const plat::Image& img, float x0 = 0, float y0 = 0, float x1 = plat::kPageWidth,
                float y1 = plat::kPageHeight);
 
+// The strokes a row (at page y, from x0 to x1) or a column (at page x, from
+// y0 to y1) of `img` crosses: its runs of inked pixels (as ink_box takes
+// them), each apart from the next by at least one pixel that is not.
+int strokes_across(const plat::Image& img, float y, float x0, float x1);
+int strokes_down(const plat::Image& img, float x, float y0, float y1);
+
+// The runs of inked columns of the page rectangle, left to right, as page
+// x ranges [x0, x1): the glyphs of a number, each apart from the next.
+std::vector<std::pair<float, float>> ink_columns(const plat::Image& img, float x0, float y0, float x1, float y1);
+
+// The part of the pixels of the page rectangle that are inked.
+double inked_share(const plat::Image& img, float x0, float y0, float x1, float y1);
+
 // Number of pixels of the page within the rectangle that are exactly `rgb`.
 long count_colour(const plat::Image& img, unsigned rgb, float x0 = 0, float y0 = 0, float x1 = plat::kPageWidth,
                   float y1 = plat::kPageHeight);

@@ -4,7 +4,9 @@
 // plus bars, and a decimal point stands on the digits' baseline.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,6 +97,96 @@ TEST(SetType, CircledNumbersAreRoundAndApart) {
         EXPECT_GE(ring.y1 - ring.y0, 30.0f);
     }
     for (float gap : probe::ink_gaps(run, top, top + kLineDepth)) EXPECT_GE(gap, 2.0f);
+}
+
+// The prompt strip lists a unit's choices by circled numbers in its 16-unit
+// cells. At 1x, as a student sees it in a window, each ring stays open: white
+// between the ring and its digit, and between the strokes of the digit.
+TEST(SetType, PromptStripRingsStayOpenAtOneToOne) {
+    ASSERT_TRUE(harness::run(morvane_course(), "1\r"));
+    // The strokes a line through the middle of each ring crosses: the ring's
+    // two sides and the digit between, more where the digit is crossed twice.
+    struct Ring {
+        const char* utf8;
+        int down;
+    };
+    const Ring rings[] = {{"①", 3}, {"③", 4}, {"⑤", 5}, {"⑥", 5}, {"⑧", 5}};
+    for (const Ring& r : rings) {
+        SCOPED_TRACE(r.utf8);
+        // Its cell in the strip's text.
+        std::optional<probe::InkBox> cell;
+        for (const plat::DrawOp& op : plat::display_list()) {
+            if (op.kind != plat::OpKind::Text || op.ay < 639) continue;
+            float x = op.ax;
+            for (const Str& c : plat::sj_chars(op.text)) {
+                const float w = c.size() == 2 ? op.font.size : op.font.size / 2;
+                if (plat::cp932_to_utf8(c) == r.utf8) cell = probe::InkBox{true, x, op.ay, x + w, op.ay + op.font.size};
+                x += w;
+            }
+        }
+        ASSERT_TRUE(cell);
+        const plat::Image img = plat::rasterise(1, cell->x0, cell->y0, cell->x1, cell->y1 + 4);
+        const probe::InkBox ring = probe::ink_box(img, cell->x0, cell->y0, cell->x1, cell->y1 + 4);
+        ASSERT_TRUE(ring.any);
+        const float mx = (ring.x0 + ring.x1) / 2, my = (ring.y0 + ring.y1) / 2;
+        EXPECT_GE(probe::strokes_across(img, my, ring.x0, ring.x1), 3);
+        EXPECT_GE(probe::strokes_down(img, mx, ring.y0, ring.y1), r.down);
+        EXPECT_LE(probe::inked_share(img, ring.x0, ring.y0, ring.x1, ring.y1), 0.4);
+    }
+}
+
+// Stacked fractions: "28" over "-7" (Morvane unit 4 ③), "11" over "2" in a
+// table cell (Talisse unit 6 ①), "80" over "100" (Talisse unit 3 ②). A
+// part's digits keep the proportions their magnification gives them, a
+// little wider than tall; the digits of its number stand close without
+// touching, and the number is centred over its bar.
+TEST(SetType, FractionDigitsKeepTheirProportionsAndStandCloseOverTheBar) {
+    struct Fraction {
+        const char* what;
+        const CourseDef& course;
+        std::string keys;
+        const char* number;
+        float top;         // the part's top
+        bool denominator;  // below its bar (else above it)
+    };
+    const Fraction cases[] = {
+        {"a numerator worked out", morvane_course(), "4\r3\r" + presses(8), "28", 510, false},
+        {"a numerator in a table", talisse_course(), "6\r1\r" + presses(1), "11", 225, false},
+        {"a denominator of three digits", talisse_course(), "3\r2\r" + presses(10), "100", 288, true},
+    };
+    // A part's digits: from its top to their foot (a table's rule may run
+    // just below).
+    constexpr float kPartDepth = 26;
+    for (const Fraction& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(harness::run(c.course, c.keys, 5));
+        const auto run = probe::glyph_run(c.number, c.top);
+        ASSERT_EQ(run.size(), std::string(c.number).size());
+        const float left = run.front().left, right = run.back().right;
+        const plat::Image img = plat::rasterise(4, left, c.top, right, c.top + kPartDepth);
+        const probe::InkBox number = probe::ink_box(img, left, c.top, right, c.top + kPartDepth);
+        const auto digits = probe::ink_columns(img, left, c.top, right, c.top + kPartDepth);
+        ASSERT_EQ(digits.size(), run.size());
+        for (size_t i = 0; i < digits.size(); ++i) {
+            SCOPED_TRACE(run[i].utf8);
+            const float ratio = (digits[i].second - digits[i].first) / (number.y1 - number.y0);
+            EXPECT_GE(ratio, 1.0f);
+            EXPECT_LE(ratio, 1.3f);
+            if (i > 0) {
+                EXPECT_GE(digits[i].first - digits[i - 1].second, 1.0f);
+                EXPECT_LE(digits[i].first - digits[i - 1].second, 6.0f);
+            }
+        }
+        // The bar: the line across the part, just below or above it.
+        std::optional<float> bar;
+        const float bar_y0 = c.denominator ? c.top - 12 : c.top + 24, bar_y1 = bar_y0 + 20;
+        for (const plat::DrawOp& op : plat::display_list())
+            if (op.kind == plat::OpKind::Line && op.ay == op.by && op.ay > bar_y0 && op.ay < bar_y1 &&
+                std::min(op.ax, op.bx) < right && std::max(op.ax, op.bx) > left)
+                bar = (op.ax + op.bx) / 2;
+        ASSERT_TRUE(bar);
+        EXPECT_NEAR((number.x0 + number.x1) / 2, *bar, 1.5f);
+    }
 }
 
 // "x=-4×(-4)+2": the "=" is centred between the minus bar after it and the
