@@ -43,6 +43,13 @@ std::optional<std::string> find_on_path(const std::string& name) {
     return std::nullopt;
 }
 
+// The text of a file from byte `from` on.
+std::string file_text(const std::string& path, std::streamoff from = 0) {
+    std::ifstream in(path);
+    in.seekg(from);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 // A child process we started, stopped (by its own id) when the test ends.
 struct Child {
     pid_t pid = -1;
@@ -71,8 +78,7 @@ struct Child {
     }
     // User plus system CPU time so far, in seconds.
     double cpu_seconds() const {
-        std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-        std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string stat = file_text("/proc/" + std::to_string(pid) + "/stat");
         std::istringstream fields(stat.substr(stat.rfind(')') + 2));
         std::string f;
         unsigned long long utime = 0, stime = 0;
@@ -185,6 +191,14 @@ protected:
             execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
+    }
+
+    // Starts a program with its standard error to `stderr_file` and waits
+    // until its window, titled `title`, shows the page: that window, or 0.
+    Window start_showing(const std::string& path, const std::string& title, const std::string& stderr_file) {
+        start_program(path, stderr_file);
+        const Window w = find_window(title);
+        return w != 0 && shows_page(w) ? w : 0;
     }
 
     // A window's title: its WM_NAME, or else its _NET_WM_NAME.
@@ -302,9 +316,7 @@ protected:
         const auto status = program_.wait_for_exit(10s);
         std::printf("Gone %.2f s after its display server was told to end\n",
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - server_ends).count());
-        std::ifstream in(stderr_file);
-        in.seekg(static_cast<std::streamoff>(said_before));
-        const std::string err((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string err = file_text(stderr_file, static_cast<std::streamoff>(said_before));
         ASSERT_TRUE(status.has_value()) << "the program still runs 10 s after its display server ended";
         EXPECT_EQ(*status, 1);
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
@@ -414,10 +426,8 @@ TEST_P(DestroyedWindowTest, EndsAsWhenClosed) {
     const DestroyedWindowCase& c = GetParam();
     if (!std::filesystem::exists(*c.program)) GTEST_SKIP() << *c.program << " is not built";
     const TempPath err_file("destroyed-window-stderr");
-    start_program(*c.program, err_file.path);
-    const Window w = find_window(c.title);
-    ASSERT_NE(w, 0u) << "no window titled " << c.title;
-    ASSERT_TRUE(shows_page(w));
+    const Window w = start_showing(*c.program, c.title, err_file.path);
+    ASSERT_NE(w, 0u) << "no window titled " << c.title << " showing the page";
     XSetInputFocus(display_, c.focused ? w : PointerRoot, RevertToPointerRoot, CurrentTime);
     XSync(display_, False);
     std::this_thread::sleep_for(500ms);  // the program takes the focus change
@@ -425,8 +435,7 @@ TEST_P(DestroyedWindowTest, EndsAsWhenClosed) {
     XSync(display_, False);
     // The bound only catches a hang.
     const auto status = program_.wait_for_exit(20s);
-    std::ifstream in(err_file.path);
-    const std::string err((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string err = file_text(err_file.path);
     ASSERT_TRUE(status.has_value()) << "the program still runs 20 s after its window was destroyed";
     EXPECT_EQ(*status, 0) << err;
     EXPECT_EQ(err, "");
@@ -482,10 +491,8 @@ TEST_P(LostServerTest, EndsAtOnceWithOneLineAndStatusOne) {
     const LostServerCase& c = std::get<0>(GetParam());
     if (!std::filesystem::exists(*c.program)) GTEST_SKIP() << *c.program << " is not built";
     const TempPath err_file("lost-server-stderr");
-    start_program(*c.program, err_file.path);
-    const Window w = find_window(c.title);
-    ASSERT_NE(w, 0u) << "no window titled " << c.title;
-    ASSERT_TRUE(shows_page(w));
+    const Window w = start_showing(*c.program, c.title, err_file.path);
+    ASSERT_NE(w, 0u) << "no window titled " << c.title << " showing the page";
     if (!c.keys.empty()) {
         const plat::Image menu = grab(w);
         type_keys(w, c.keys);
