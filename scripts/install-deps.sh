@@ -6,12 +6,16 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake pkg-config
-  libcairo2-dev libfontconfig-dev libfreetype-dev libsdl2-dev libx11-dev libwayland-dev
+  libcairo2-dev libfontconfig-dev libfreetype-dev libsdl2-dev libx11-dev libx11-xcb-dev libwayland-dev
   libgtest-dev libbenchmark-dev libpng-dev zlib1g-dev
+  # a Wayland window's title bar and close button, where the compositor
+  # leaves them to the program
+  libdecor-0-plugin-1-cairo
   # the course's faces: the Gothic face, the serif italic, the script ell
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
-  # the window tests run the program under a virtual X server
-  xvfb xauth
+  # the window tests run the program under a virtual X server, and under
+  # Wayland with weston as the compositor on that server
+  xvfb xauth weston
 )
 missing=()
 for p in "${packages[@]}"; do

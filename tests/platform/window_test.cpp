@@ -9,10 +9,12 @@
 #include <X11/keysym.h>
 #include <cairo.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <chrono>
@@ -57,6 +59,7 @@ struct Child {
     void stop() {
         if (pid <= 0) return;
         kill(pid, SIGTERM);
+        kill(pid, SIGCONT);  // a test may have stopped it
         if (!wait_for_exit(5s)) {
             kill(pid, SIGKILL);
             waitpid(pid, nullptr, 0);
@@ -75,6 +78,30 @@ struct Child {
             std::this_thread::sleep_for(50ms);
         }
         return std::nullopt;
+    }
+    // Ends it at once: a display server that goes down with no warning.
+    void kill_now() {
+        if (pid <= 0) return;
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        pid = -1;
+    }
+    // Waits until it runs `program` and has a socket open: a program
+    // started on a display server then has its signal handlers in place and
+    // is connecting to it. (Until it runs the program, it has the test's own
+    // sockets.)
+    bool wait_for_socket(const std::string& program, std::chrono::milliseconds limit = 30s) const {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        const std::filesystem::path proc = "/proc/" + std::to_string(pid);
+        while (std::chrono::steady_clock::now() < end) {
+            std::error_code ignored;
+            if (std::filesystem::read_symlink(proc / "exe", ignored) == std::filesystem::canonical(program))
+                for (const auto& fd : std::filesystem::directory_iterator(proc / "fd", ignored))
+                    if (std::filesystem::read_symlink(fd.path(), ignored).string().rfind("socket:", 0) == 0)
+                        return true;
+            std::this_thread::sleep_for(10ms);
+        }
+        return false;
     }
     // User plus system CPU time so far, in seconds.
     double cpu_seconds() const {
@@ -123,6 +150,10 @@ void quiet_child() {
     dup2(null, 2);
 }
 
+// Display numbers of the tests' X servers start here, above those of any
+// desktop session.
+constexpr int kFirstTestDisplay = 1000;
+
 // Windows come and go while a program starts: a request about one that has
 // just gone is no error of the test.
 int ignore_x_errors(Display*, XErrorEvent*) { return 0; }
@@ -133,7 +164,11 @@ protected:
         if (!std::filesystem::exists(kMorvane)) GTEST_SKIP() << "Morvane is not built";
         const auto xvfb = find_on_path("Xvfb");
         if (!xvfb) GTEST_SKIP() << "Xvfb is not installed (scripts/install-deps.sh installs it)";
-        // Xvfb picks a free display and writes its number to a pipe.
+        // The server's display number is the test's own (from its process
+        // id), never another test's: a program that connects as its server is
+        // killed must find no server there, not another test's that took the
+        // number meanwhile. Xvfb writes the number to a pipe once it is ready.
+        number_ = std::to_string(kFirstTestDisplay + getpid());
         int fds[2];
         ASSERT_EQ(pipe(fds), 0);
         server_.pid = fork();
@@ -141,8 +176,8 @@ protected:
             close(fds[0]);
             const std::string fd = std::to_string(fds[1]);
             quiet_child();
-            execl(xvfb->c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1366x768x24", "-nolisten", "tcp",
-                  static_cast<char*>(nullptr));
+            execl(xvfb->c_str(), "Xvfb", (":" + number_).c_str(), "-displayfd", fd.c_str(), "-screen", "0",
+                  "1366x768x24", "-nolisten", "tcp", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(fds[1]);
@@ -150,16 +185,21 @@ protected:
         char c;
         while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
         close(fds[0]);
-        ASSERT_FALSE(number.empty()) << "Xvfb did not start";
+        ASSERT_EQ(number, number_) << "Xvfb did not start at :" << number_;
         display_name_ = ":" + number;
         display_ = XOpenDisplay(display_name_.c_str());
         ASSERT_NE(display_, nullptr);
         XSetErrorHandler(ignore_x_errors);
     }
     void TearDown() override {
+        if (server_.pid > 0) kill(server_.pid, SIGCONT);  // a test may have stopped it
         program_.stop();
         if (display_) XCloseDisplay(display_);
         server_.stop();
+        // What a killed server leaves behind.
+        std::error_code ignored;
+        std::filesystem::remove("/tmp/.X11-unix/X" + number_, ignored);
+        std::filesystem::remove("/tmp/.X" + number_ + "-lock", ignored);
     }
 
     void start_morvane() { start_program(kMorvane); }
@@ -323,6 +363,28 @@ protected:
         EXPECT_NE(err.find("lost its connection to the " + lost), std::string::npos) << err;
     }
 
+    // Starts weston as a Wayland compositor on the test's X server, with its
+    // socket in `runtime_dir`: the socket's path once its output shows, or
+    // "" (where weston is not installed, or did not come up).
+    std::string start_compositor(Child& compositor, const std::filesystem::path& runtime_dir) {
+        const auto weston = find_on_path("weston");
+        if (!weston) return "";
+        std::filesystem::create_directories(runtime_dir);
+        std::filesystem::permissions(runtime_dir, std::filesystem::perms::owner_all);
+        compositor.pid = fork();
+        if (compositor.pid == 0) {
+            quiet_child();
+            setenv("DISPLAY", display_name_.c_str(), 1);
+            setenv("XDG_RUNTIME_DIR", runtime_dir.c_str(), 1);
+            execl(weston->c_str(), "weston", "--backend=x11-backend.so", "--use-pixman", "--idle-time=0",
+                  "--socket=wayland-test", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        const std::string socket = (runtime_dir / "wayland-test").string();
+        if (find_window("Weston Compositor - screen0") == 0 || !std::filesystem::exists(socket)) return "";
+        return socket;
+    }
+
     // What the close button does: asks the program to close its window.
     void close_window(Window w) {
         XEvent e{};
@@ -337,7 +399,7 @@ protected:
     }
 
     Child server_, program_;
-    std::string display_name_;
+    std::string number_, display_name_;
     Display* display_ = nullptr;
 };
 
@@ -524,31 +586,317 @@ INSTANTIATE_TEST_SUITE_P(WindowTest, LostServerTest,
 // request to quit. Where weston is installed, it runs as the compositor on the
 // test's X server.
 TEST_F(WindowTest, EndsAtOnceWhenItsWaylandCompositorGoes) {
-    const auto weston = find_on_path("weston");
-    if (!weston) GTEST_SKIP() << "weston is not installed";
+    if (!find_on_path("weston")) GTEST_SKIP() << "weston is not installed";
     const TempPath runtime("wayland");
-    const std::filesystem::path& runtime_dir = runtime.path;
-    std::filesystem::create_directories(runtime_dir);
-    std::filesystem::permissions(runtime_dir, std::filesystem::perms::owner_all);
-    const std::string socket = (runtime_dir / "wayland-test").string();
-    const std::string err_file = (runtime_dir / "program.err").string();
+    const std::string err_file = (runtime.path / "program.err").string();
     Child compositor;
-    compositor.pid = fork();
-    if (compositor.pid == 0) {
-        quiet_child();
-        setenv("DISPLAY", display_name_.c_str(), 1);
-        setenv("XDG_RUNTIME_DIR", runtime_dir.c_str(), 1);
-        execl(weston->c_str(), "weston", "--backend=x11-backend.so", "--use-pixman", "--idle-time=0",
-              "--socket=wayland-test", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    const Window output = find_window("Weston Compositor - screen0");
-    ASSERT_NE(output, 0u) << "weston shows no output window";
-    ASSERT_TRUE(std::filesystem::exists(socket));
+    const std::string socket = start_compositor(compositor, runtime.path);
+    ASSERT_NE(socket, "") << "weston did not come up";
     start_program(kMorvane, err_file, socket);
+    const Window output = find_window("Weston Compositor - screen0");
     ASSERT_TRUE(shows_page(output)) << "the program's page is not on the compositor's output";
     expect_ends_when_server_ends(compositor, err_file, "Wayland compositor at WAYLAND_DISPLAY=" + socket);
 }
+
+// Under Wayland the program draws its own title bar (weston, like GNOME,
+// leaves decorations to the program), with its close button: a dark band
+// across the top of the window, over the page. It shows as soon as the page
+// does, with no key typed.
+TEST_F(WindowTest, AWaylandWindowHasATitleBar) {
+    if (!find_on_path("weston")) GTEST_SKIP() << "weston is not installed";
+    const TempPath runtime("wayland-title");
+    Child compositor;
+    const std::string socket = start_compositor(compositor, runtime.path);
+    ASSERT_NE(socket, "") << "weston did not come up";
+    start_program(kMorvane, "", socket);
+    const Window output = find_window("Weston Compositor - screen0");
+    ASSERT_TRUE(shows_page(output)) << "the program's page is not on the compositor's output";
+    // The window fills the output below weston's panel; the page colour
+    // starts under the title bar. Looked for until it shows (a hang bound).
+    const auto dark = [](unsigned p) { return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 120; };
+    bool title_bar = false;
+    for (const auto end = std::chrono::steady_clock::now() + 30s; !title_bar && std::chrono::steady_clock::now() < end;
+         std::this_thread::sleep_for(200ms)) {
+        const plat::Image img = grab(output);
+        const int x = img.width / 8;  // left of the page's frame, clear of the title
+        int top = 0;
+        while (top < img.height && img.at(x, top) != plat::palette_rgb(15)) ++top;
+        if (top < 20 || top >= img.height) continue;
+        int dark_rows = 0;
+        for (int y = top - 20; y < top; ++y) {
+            int n = 0;
+            for (int xx = 0; xx < img.width; ++xx) n += dark(img.at(xx, y));
+            dark_rows += n > img.width * 3 / 4;
+        }
+        title_bar = dark_rows >= 16;
+        if (!title_bar)
+            if (const char* png = std::getenv("WINDOW_TEST_PNG")) save(img, png);
+    }
+    EXPECT_TRUE(title_bar) << "no title bar over the page";
+}
+
+// The start, from the program's first moment until its window shows the
+// page, on either kind of display. The display may go silent (its server
+// stopped), go away, or lose the program's window at any moment of it, and
+// SDL may then never return: the program must still end, soon and in its own
+// words. Every bound below only catches a hang.
+enum class Kind { X11, Wayland };
+
+class StartTest : public WindowTest {
+protected:
+    void TearDown() override {
+        if (compositor_.pid > 0) kill(compositor_.pid, SIGCONT);
+        WindowTest::TearDown();
+    }
+
+    // Makes ready a display of `kind` to start the program on: the test's X
+    // server, or a Wayland compositor on it.
+    void open_display(Kind kind) {
+        kind_ = kind;
+        std::filesystem::create_directories(runtime_.path);
+        if (kind != Kind::Wayland) return;
+        if (!find_on_path("weston")) GTEST_SKIP() << "weston is not installed";
+        socket_ = start_compositor(compositor_, runtime_.path);
+        ASSERT_NE(socket_, "") << "weston did not come up";
+    }
+    // The server of the display the program starts on.
+    Child& display_server() { return kind_ == Kind::X11 ? server_ : compositor_; }
+    void start(const std::string& program) { start_program(program, err_file(), socket_); }
+    std::string err_file() const { return (runtime_.path / "program.err").string(); }
+    std::string err() const { return file_text(err_file()); }
+
+    // The test's own X connection goes before the X server stops or ends:
+    // Xlib would wait on it, or end the test.
+    void let_go_of_x_server() {
+        if (kind_ != Kind::X11 || !display_) return;
+        XCloseDisplay(display_);
+        display_ = nullptr;
+    }
+    void stop_display() {
+        let_go_of_x_server();
+        kill(display_server().pid, SIGSTOP);
+    }
+    void end_display() {
+        let_go_of_x_server();
+        display_server().kill_now();
+    }
+
+    // The program ended, with status 1 and one line of its own on standard
+    // error: it could not open its window, or it lost its display. Never the
+    // display library's own report.
+    void expect_ended_on_display_loss() {
+        const auto status = program_.wait_for_exit(20s);
+        const std::string text = err();
+        ASSERT_TRUE(status.has_value()) << "the program still runs 20 s after its display ended: " << text;
+        EXPECT_EQ(*status, 1) << text;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+        const std::string name = kind_ == Kind::X11 ? "DISPLAY=" + display_name_ : "WAYLAND_DISPLAY=" + socket_;
+        EXPECT_TRUE(text.rfind("The course cannot open its window: it could not connect to ", 0) == 0 ||
+                    text.rfind("The course ends: it lost its connection to ", 0) == 0)
+            << text;
+        EXPECT_NE(text.find(name), std::string::npos) << text;
+    }
+    // The program ended as a close of its window ends it.
+    void expect_ended_as_closed() {
+        const auto status = program_.wait_for_exit(20s);
+        ASSERT_TRUE(status.has_value()) << "the program still runs 20 s later: " << err();
+        EXPECT_EQ(*status, 0) << err();
+        EXPECT_EQ(err(), "");
+    }
+
+    Kind kind_ = Kind::X11;
+    TempPath runtime_{"start"};
+    Child compositor_;
+    std::string socket_;
+};
+
+// The display goes silent before the program starts: SDL waits inside its
+// start-up for an answer that does not come. A session ending sends SIGTERM
+// (a terminal's Ctrl+C, SIGINT): it ends the program as a close does, and so
+// it does once the window is up, with the display answering or not (SDL's
+// teardown then waits on it). The display's server ending ends it in its own
+// words.
+struct SilentDisplayCase {
+    const char* name;
+    const std::string* program;
+    const char* title;
+    Kind kind;
+    bool started;  // the page is up before the display goes silent
+    int signal;    // sent to the program; 0: the display's server ends
+};
+// clang-format off
+const SilentDisplayCase kSilentDisplayCases[] = {
+    {"MorvaneX11StartingTerm",        &kMorvane, "Morvane", Kind::X11,     false, SIGTERM},
+    {"TalisseX11StartingInt",         &kTalisse, "Talisse", Kind::X11,     false, SIGINT},
+    {"MorvaneX11StartingServerEnds",  &kMorvane, "Morvane", Kind::X11,     false, 0},
+    {"TalisseWaylandStartingTerm",    &kTalisse, "Talisse", Kind::Wayland, false, SIGTERM},
+    {"MorvaneWaylandStartingInt",     &kMorvane, "Morvane", Kind::Wayland, false, SIGINT},
+    {"TalisseWaylandStartingServerEnds", &kTalisse, "Talisse", Kind::Wayland, false, 0},
+    {"MorvaneX11UpTerm",              &kMorvane, "Morvane", Kind::X11,     true,  SIGTERM},
+    {"TalisseWaylandUpTerm",          &kTalisse, "Talisse", Kind::Wayland, true,  SIGTERM},
+};
+// clang-format on
+
+void PrintTo(const SilentDisplayCase& c, std::ostream* out) { *out << c.name; }
+
+class SilentDisplayTest : public StartTest, public ::testing::WithParamInterface<SilentDisplayCase> {};
+
+TEST_P(SilentDisplayTest, EndsOnASignalOrTheDisplaysEnd) {
+    const SilentDisplayCase& c = GetParam();
+    if (!std::filesystem::exists(*c.program)) GTEST_SKIP() << *c.program << " is not built";
+    open_display(c.kind);
+    if (c.started) {
+        start(*c.program);
+        const Window shown = c.kind == Kind::X11 ? find_window(c.title) : find_window("Weston Compositor - screen0");
+        ASSERT_TRUE(shown != 0 && shows_page(shown)) << "the page did not show";
+        stop_display();
+    } else {
+        stop_display();
+        start(*c.program);
+        ASSERT_TRUE(program_.wait_for_socket(*c.program)) << "the program did not connect to its display";
+        std::this_thread::sleep_for(200ms);  // on into SDL's wait for an answer
+    }
+    if (c.signal == 0) {
+        end_display();
+        expect_ended_on_display_loss();
+    } else {
+        kill(program_.pid, c.signal);
+        expect_ended_as_closed();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowTest, SilentDisplayTest, ::testing::ValuesIn(kSilentDisplayCases),
+                         [](const ::testing::TestParamInfo<SilentDisplayCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// A second client of the test's X server that sees the program make its
+// window, and may destroy it then: as some tools do the moment a window
+// exists. On XCB, which reports a lost server as a state of the connection
+// where Xlib would end the test.
+class CreationWatch {
+public:
+    explicit CreationWatch(const std::string& display) : c_(xcb_connect(display.c_str(), nullptr)) {
+        if (xcb_connection_has_error(c_)) return;
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(c_, root, XCB_CW_EVENT_MASK, &mask);
+        free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));  // in effect now
+        ok_ = !xcb_connection_has_error(c_);
+    }
+    ~CreationWatch() { xcb_disconnect(c_); }
+    bool ok() const { return ok_; }
+
+    // The next top-level window created on the server, or 0.
+    xcb_window_t next_created(std::chrono::milliseconds limit = 30s) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < end) {
+            while (xcb_generic_event_t* e = xcb_poll_for_event(c_)) {
+                const bool created = (e->response_type & 0x7F) == XCB_CREATE_NOTIFY;
+                const xcb_window_t w = created ? reinterpret_cast<xcb_create_notify_event_t*>(e)->window : 0;
+                free(e);
+                if (w != 0) return w;
+            }
+            if (xcb_connection_has_error(c_)) return 0;
+            pollfd fd{xcb_get_file_descriptor(c_), POLLIN, 0};
+            poll(&fd, 1, 100);
+        }
+        return 0;
+    }
+    void destroy(xcb_window_t w) {
+        xcb_destroy_window(c_, w);
+        xcb_flush(c_);
+    }
+
+private:
+    xcb_connection_t* c_;
+    bool ok_ = false;
+};
+
+// The program's window is destroyed by another client, or its X server
+// ends, a chosen time after the window is created: from the moment it
+// exists (SDL has not yet returned it, nor mapped it) to when the page shows.
+struct MadeWindowCase {
+    const char* name;
+    const std::string* program;
+    bool destroyed;  // the window is destroyed; else the server ends
+};
+const MadeWindowCase kMadeWindowCases[] = {
+    {"MorvaneDestroyed", &kMorvane, true},
+    {"TalisseDestroyed", &kTalisse, true},
+    {"MorvaneServerEnds", &kMorvane, false},
+    {"TalisseServerEnds", &kTalisse, false},
+};
+
+void PrintTo(const MadeWindowCase& c, std::ostream* out) { *out << c.name; }
+
+class MadeWindowTest : public StartTest, public ::testing::WithParamInterface<std::tuple<MadeWindowCase, int>> {};
+
+TEST_P(MadeWindowTest, EndsAsClosedOrOnTheDisplaysEnd) {
+    const auto& [c, after_ms] = GetParam();
+    if (!std::filesystem::exists(*c.program)) GTEST_SKIP() << *c.program << " is not built";
+    open_display(Kind::X11);
+    CreationWatch watch(display_name_);
+    ASSERT_TRUE(watch.ok());
+    start(*c.program);
+    const xcb_window_t made = watch.next_created();
+    ASSERT_NE(made, 0u) << "the program made no window";
+    std::this_thread::sleep_for(std::chrono::milliseconds(after_ms));
+    if (c.destroyed) {
+        watch.destroy(made);
+        expect_ended_as_closed();
+    } else {
+        end_display();
+        expect_ended_on_display_loss();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowTest, MadeWindowTest,
+                         ::testing::Combine(::testing::ValuesIn(kMadeWindowCases),
+                                            ::testing::Values(0, 2, 5, 10, 20, 40, 80, 160)),
+                         [](const ::testing::TestParamInfo<MadeWindowTest::ParamType>& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    std::to_string(std::get<1>(info.param)) + "ms";
+                         });
+
+// The display's server ends a chosen time after the program starts: as it
+// connects, makes its window, or shows its first page. SDL meets the dead
+// connection in a different place at each moment; under Wayland it may never
+// return from there.
+struct EndedDisplayCase {
+    const char* name;
+    const std::string* program;
+    Kind kind;
+};
+const EndedDisplayCase kEndedDisplayCases[] = {
+    {"MorvaneX11", &kMorvane, Kind::X11},
+    {"TalisseX11", &kTalisse, Kind::X11},
+    {"MorvaneWayland", &kMorvane, Kind::Wayland},
+    {"TalisseWayland", &kTalisse, Kind::Wayland},
+};
+
+void PrintTo(const EndedDisplayCase& c, std::ostream* out) { *out << c.name; }
+
+class EndedDisplayTest : public StartTest, public ::testing::WithParamInterface<std::tuple<EndedDisplayCase, int>> {};
+
+TEST_P(EndedDisplayTest, EndsInItsOwnWords) {
+    const auto& [c, after_ms] = GetParam();
+    if (!std::filesystem::exists(*c.program)) GTEST_SKIP() << *c.program << " is not built";
+    open_display(c.kind);
+    let_go_of_x_server();
+    start(*c.program);
+    std::this_thread::sleep_for(std::chrono::milliseconds(after_ms));
+    end_display();
+    expect_ended_on_display_loss();
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowTest, EndedDisplayTest,
+                         ::testing::Combine(::testing::ValuesIn(kEndedDisplayCases),
+                                            ::testing::Values(0, 40, 80, 120, 160, 200, 250, 300, 400, 600)),
+                         [](const ::testing::TestParamInfo<EndedDisplayTest::ParamType>& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    std::to_string(std::get<1>(info.param)) + "ms";
+                         });
 
 }  // namespace
 
@@ -583,9 +931,10 @@ namespace {
 // A program that cannot open its window says so and stops at once: it never
 // runs on unseen with an off-screen video driver.
 TEST(StartUp, WithoutADisplayStopsAndSaysWhichItTried) {
-    // A display number no server listens on.
-    int unused = 4321;
-    while (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(unused))) ++unused;
+    // A display number no server listens on, below those of the window
+    // tests' servers.
+    int unused = kFirstTestDisplay - 1;
+    while (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(unused))) --unused;
     struct Case {
         const char* what;
         std::string env;       // env's arguments: the display variables the program gets

@@ -10,15 +10,24 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <wayland-client.h>
+#include <xcb/xcb.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include "engine/platform/window/ending.h"
 
 namespace plat::internal {
 namespace {
@@ -36,8 +45,10 @@ void say(const char* text) {
 const char* const kGone = "it stopped, or the session closed";
 
 // Only write and _exit: no stdio, no allocation, no exit handlers, nothing
-// that could reach the display again.
+// that could reach the display again. It may be called from the thread that
+// watches a connection as the main thread finds it broken too: one says it.
 [[noreturn]] void end_lost(const char* server, const char* variable, const char* name, const char* why) {
+    if (!claim_ending(1)) end_as_claimed();
     say("The course ends: it lost its connection to the ");
     say(server);
     say(" at ");
@@ -47,6 +58,7 @@ const char* const kGone = "it stopped, or the session closed";
     say(" (");
     say(why);
     say(").\n");
+    ending_said();
     _exit(1);
 }
 
@@ -67,6 +79,8 @@ XErrorHandler handler_before = nullptr;
 // Atomics: Xlib calls the handler on whichever thread met the error.
 std::atomic<unsigned long> watched_window{0};  // its X id, 0 for none
 std::atomic<bool> watched_window_gone{false};
+// Until the window is known, any window of the program's own is watched.
+std::atomic<bool> own_windows_watched{false};
 
 // The window's id is from the program's own range of ids: an error saying
 // it names no window or drawable means that window is gone.
@@ -83,9 +97,19 @@ bool says_watched_window_gone(const XErrorEvent& error) {
 // may take the closing first and answer the event with BadWindow; Xlib's
 // default handler would then end the program with status 1 as it quits.
 // Nothing is lost: the window is gone. Any other error goes on as before.
+//
+// While SDL makes the window, a window of the program's own that another
+// program destroyed ends the program at once, as a close does: SDL would
+// not return (it waits for the window to be mapped). The server gives each
+// connection a range of ids for what it creates: the ids of its windows.
 int on_x_error(Display* display, XErrorEvent* error) {
     if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
     if (says_watched_window_gone(*error)) return 0;
+    if (own_windows_watched.load() && watched_window.load() == 0 &&
+        (error->error_code == BadWindow || error->error_code == BadDrawable)) {
+        const xcb_setup_t* setup = xcb_get_setup(XGetXCBConnection(display));
+        if ((error->resourceid & ~setup->resource_id_mask) == setup->resource_id_base) end_quietly(0);
+    }
     return handler_before ? handler_before(display, error) : 0;
 }
 
@@ -94,6 +118,8 @@ int on_x_error(Display* display, XErrorEvent* error) {
 void end_when_x_connection_lost() { XSetIOErrorHandler(on_x_connection_lost); }
 
 void ignore_wakeups_of_closed_windows() { handler_before = XSetErrorHandler(on_x_error); }
+
+void watch_own_windows() { own_windows_watched = true; }
 
 // SDL makes no event of its own of its window's DestroyNotify; passed on
 // as SDL_SYSWMEVENT, it closes the window even where no request of SDL's has
@@ -125,6 +151,74 @@ void end_if_wayland_connection_lost(SDL_Window* window) {
     // the connection (the Wayland library has already said which).
     end_lost("Wayland compositor", "WAYLAND_DISPLAY", std::getenv("WAYLAND_DISPLAY"),
              error == EPROTO ? "it refused a request" : kGone);
+}
+
+namespace {
+
+// A connection to the compositor named by WAYLAND_DISPLAY (a path, or a name
+// in XDG_RUNTIME_DIR, as the Wayland library reads it), or -1.
+int connect_to_compositor() {
+    const char* name = std::getenv("WAYLAND_DISPLAY");
+    if (!name || !*name) return -1;
+    std::string path = name;
+    if (name[0] != '/') {
+        const char* dir = std::getenv("XDG_RUNTIME_DIR");
+        if (!dir || !*dir) return -1;
+        path = std::string(dir) + "/" + name;
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) return -1;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+}  // namespace
+
+std::unique_ptr<WaylandStartWatch> WaylandStartWatch::begin() {
+    const int connection = connect_to_compositor();
+    if (connection < 0) return nullptr;
+    const int watched = fcntl(connection, F_DUPFD_CLOEXEC, 0);
+    int stop[2];
+    if (watched < 0 || pipe2(stop, O_CLOEXEC) != 0) {
+        close(connection);
+        if (watched >= 0) close(watched);
+        return nullptr;
+    }
+    setenv("WAYLAND_SOCKET", std::to_string(connection).c_str(), 1);
+    return std::unique_ptr<WaylandStartWatch>(new WaylandStartWatch(watched, stop[0], stop[1]));
+}
+
+WaylandStartWatch::WaylandStartWatch(int connection, int stop_read, int stop_write)
+    : connection_(connection), stop_read_(stop_read), stop_write_(stop_write), watcher_([this] { watch(); }) {}
+
+WaylandStartWatch::~WaylandStartWatch() {
+    const char stop = 0;
+    while (write(stop_write_, &stop, 1) < 0 && errno == EINTR) {
+    }
+    watcher_.join();
+    close(stop_write_);
+    close(stop_read_);
+    close(connection_);
+}
+
+// Sleeps until the compositor's end of the connection closes (it ended,
+// or it dropped the program) or the watch stops. What comes over the
+// connection is SDL's to read: only its closing wakes the watcher.
+void WaylandStartWatch::watch() const {
+    pollfd fds[2] = {{connection_, 0, 0}, {stop_read_, POLLIN, 0}};
+    for (;;) {
+        if (poll(fds, 2, -1) < 0) continue;  // a signal came
+        if (fds[1].revents != 0) return;
+        if (fds[0].revents & (POLLHUP | POLLERR))
+            end_lost("Wayland compositor", "WAYLAND_DISPLAY", std::getenv("WAYLAND_DISPLAY"), kGone);
+    }
 }
 
 }  // namespace plat::internal

@@ -20,12 +20,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/platform/internal.h"
 #include "engine/platform/raster.h"
 #include "engine/platform/window/display_lost.h"
+#include "engine/platform/window/ending.h"
 #include "engine/platform/window/keys.h"
 
 namespace plat::internal {
@@ -39,8 +41,10 @@ constexpr Uint32 kWaitMs = 100;
 // Says why the program cannot start, on standard error and, when a display
 // can show one, in a message box; then ends the program.
 [[noreturn]] void fail_start(const std::string& message, bool message_box = true) {
+    if (!claim_ending(1)) end_as_claimed();
     std::fprintf(stderr, "%s\n", message.c_str());
     std::fflush(stderr);
+    ending_said();
     if (message_box) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Morvane / Talisse", message.c_str(), nullptr);
     std::exit(1);
 }
@@ -70,7 +74,9 @@ void skip_bus_autolaunch() {
 // X11 where DISPLAY names a server, Wayland where WAYLAND_DISPLAY names one.
 // Never an off-screen or dummy driver: a program without a window would run
 // on, unseen, until a signal ended it. Stops the program when there is none.
-void choose_video_driver() {
+// Where Wayland alone is tried, returns the watch on its connection, which
+// lasts until the window is up.
+std::unique_ptr<WaylandStartWatch> choose_video_driver() {
     const std::string display = env("DISPLAY"), wayland = env("WAYLAND_DISPLAY");
     std::string drivers;
     if (!display.empty()) drivers = "x11";
@@ -81,10 +87,20 @@ void choose_video_driver() {
             "empty or unset, and so is WAYLAND_DISPLAY). Start it from a desktop session.",
             false);
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
+    // The program's own handlers end it on SIGTERM and SIGINT.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     skip_bus_autolaunch();
-    // Before SDL opens the display: SDL keeps the handler it finds and puts
-    // it back as it quits, when the last errors are read.
-    if (!display.empty()) ignore_wakeups_of_closed_windows();
+    // Before SDL opens the display: SDL keeps the handlers it finds (and puts
+    // the error handler back as it quits, when the last errors are read),
+    // and the display may go, or the window be destroyed, before SDL returns.
+    std::unique_ptr<WaylandStartWatch> watch;
+    if (!display.empty()) {
+        ignore_wakeups_of_closed_windows();
+        end_when_x_connection_lost();
+        watch_own_windows();
+    } else {
+        watch = WaylandStartWatch::begin();
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::string tried;
         if (!display.empty()) tried = "the X server at DISPLAY=" + display;
@@ -106,25 +122,29 @@ void choose_video_driver() {
         // framebuffer: there SDL shows the surface through a renderer's
         // texture, and without one the window would stay empty.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        end_when_x_connection_lost();
+        // X events passed on from the start: the window's DestroyNotify may
+        // come before SDL has returned it.
+        SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     }
+    return watch;
 }
 
 class Window final : public Backend {
 public:
     explicit Window(const std::string& title) {
+        end_on_termination_signals();
         if (auto missing = check_fonts()) fail_start(*missing);
-        choose_video_driver();
+        start_watch_ = choose_video_driver();
         // A Wayland window that SDL creates maximised still gets its first
         // buffer at the page's size, which a compositor may refuse by ending
         // the connection; asked for once the window exists, the maximised
         // size comes before any buffer.
-        const bool wayland = std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") == 0;
+        wayland_ = std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") == 0;
         window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    static_cast<int>(kPageWidth), static_cast<int>(kPageHeight),
-                                   SDL_WINDOW_RESIZABLE | (wayland ? 0 : SDL_WINDOW_MAXIMIZED));
+                                   SDL_WINDOW_RESIZABLE | (wayland_ ? 0 : SDL_WINDOW_MAXIMIZED));
         if (!window_) fail_start(std::string("The course cannot open its window: ") + SDL_GetError());
-        if (wayland) SDL_MaximizeWindow(window_);
+        if (wayland_) SDL_MaximizeWindow(window_);
         watch_x_window(window_);
         SDL_StartTextInput();
         // No blank page first: the page is shown when the program first
@@ -174,7 +194,8 @@ private:
         while (SDL_PollEvent(&e)) handle(e);
         // Another program destroyed the window: closed as by its close
         // button. Its DestroyNotify said so, or an X error met on the way.
-        if (x_window_destroyed()) closed_ = true;
+        // A termination signal closes it the same way.
+        if (x_window_destroyed() || termination_requested()) closed_ = true;
     }
 
     void handle(const SDL_Event& e) {
@@ -192,6 +213,11 @@ private:
                     case SDL_WINDOWEVENT_SHOWN:
                     case SDL_WINDOWEVENT_RESTORED:
                     case SDL_WINDOWEVENT_MAXIMIZED: stale_ = true; break;
+                    // A Wayland window's title bar is drawn anew as it gains
+                    // or loses the focus, and shows only once the window
+                    // shows its page again.
+                    case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    case SDL_WINDOWEVENT_FOCUS_LOST: stale_ = stale_ || wayland_; break;
                     default: break;
                 }
                 break;
@@ -228,6 +254,13 @@ private:
         shown_ = display_list();
         stale_ = false;
         draw();
+        if (!up_) {
+            // The window is up, showing its first page: from now on SDL
+            // reports a lost display, and a termination signal closes it.
+            start_watch_.reset();
+            up_ = true;
+            window_is_up();
+        }
     }
 
     void draw() {
@@ -287,6 +320,9 @@ private:
 #endif
     }
 
+    std::unique_ptr<WaylandStartWatch> start_watch_;
+    bool up_ = false;
+    bool wayland_ = false;
     SDL_Window* window_ = nullptr;
     const void* populated_ = nullptr;  // the framebuffer whose pages are mapped
     std::deque<Str> keys_;
