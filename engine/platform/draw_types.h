@@ -2,6 +2,7 @@
 // rectangles they cover. Nothing here draws; the display list (screen.h)
 // records these and the rasteriser paints them.
 #pragma once
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -43,11 +44,13 @@ struct DrawOp {
     Str text;         // CP932
     float h = 1, v = 1;
     // Text: the advance its caller's pen moves by, from pen_x (0: none
-    // given); the glyph is centred in it across.
+    // given); the glyph is centred in it across. Line: the cells of a text
+    // it runs over (a root's over-line), when given.
     float pen_x = 0, advance = 0;
-    // Text: a glyph of a fraction part, drawn in the proportions of its
-    // magnification and set close to the glyphs of its number or letter.
-    bool part = false;
+    // A draw of a fraction part: the middle of the part's cells (its bar's
+    // middle), toward which every draw of the part is set closer, a glyph in
+    // the proportions of its magnification (fonts.h).
+    std::optional<float> part;
     Font font;
     std::vector<std::pair<float, float>> pts;  // (x, y), in drawing order
     // A line's or an open polyline's first and last point, when it meets

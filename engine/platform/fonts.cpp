@@ -9,7 +9,6 @@
 #include FT_FREETYPE_H
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <map>
 #include <mutex>
@@ -330,20 +329,16 @@ std::pair<float, float> ink_across(const GlyphMetrics& m, float ex, float ey, fl
 }  // namespace
 
 GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, GlyphMetrics m,
-                           bool slanted, PenTrail& trail, std::optional<float> group) {
+                           bool slanted, PenTrail& trail) {
     GlyphPlacement p{l.em_x, l.em_y, slanted ? kGothicSlant : 0, 0, l.baseline, false, 0};
     const bool line = on_a_line(op.v);
-    // The advance its ink is centred in and kept inside: in a fraction
-    // part's group, its cell drawn closer to the group's middle, and as much
-    // narrower as the glyph is.
+    // The advance its ink is centred in and kept inside: in a fraction part,
+    // its cell as the part is set closer, narrower as the glyph is.
     float middle = (g.left + g.right) / 2, width = g.right - g.left;
-    if (op.part && line) {
-        const float fit = drawn_scale(op.v);
-        p.em_x *= fit;
-        if (group) {
-            middle = *group + (middle - *group) * fit;
-            width *= fit;
-        }
+    if (op.part) {
+        p.em_x *= kLineScale;
+        middle = in_part(*op.part, middle);
+        width *= kLineScale;
     }
     const bool ring = m.inked() && is_ring(cp);
     // A glyph that goes on from where the last one on its line ended.
@@ -423,42 +418,6 @@ GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g
     }
     if (line && op.advance > 0) trail = {true, op.pen_x + op.advance, l.baseline, l.em_y};
     return p;
-}
-
-std::vector<std::optional<float>> part_groups(const std::vector<DrawOp>& list) {
-    std::vector<std::optional<float>> middles(list.size());
-    const auto member = [](const DrawOp& op) {
-        return op.kind == OpKind::Text && op.part && op.advance > 0 && op.text.size() == 1 &&
-               std::isalnum(static_cast<unsigned char>(op.text[0]));
-    };
-    // The draws of the group being gathered.
-    std::vector<size_t> group;
-    const auto close = [&] {
-        if (group.empty()) return;
-        const float left = list[group.front()].pen_x;
-        const float right = list[group.back()].pen_x + list[group.back()].advance;
-        for (size_t i : group) middles[i] = (left + right) / 2;
-        group.clear();
-    };
-    for (size_t i = 0; i < list.size(); ++i) {
-        const DrawOp& op = list[i];
-        // Lines between its glyphs (the over-line of a root) leave a group
-        // whole; any other text ends it.
-        if (op.kind != OpKind::Text) continue;
-        if (!member(op)) {
-            close();
-            continue;
-        }
-        if (!group.empty()) {
-            const DrawOp& last = list[group.back()];
-            const Rect a = text_cells(last), b = text_cells(op);
-            const bool goes_on = std::fabs(last.pen_x + last.advance - op.pen_x) < 0.01f && a.y0 < b.y1 && b.y0 < a.y1;
-            if (!goes_on) close();
-        }
-        group.push_back(i);
-    }
-    close();
-    return middles;
 }
 
 }  // namespace internal

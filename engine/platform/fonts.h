@@ -31,12 +31,15 @@
 // after what it follows, and rings, which the face draws light, are
 // thickened in bold text where that leaves them open.
 //
-// A fraction part's glyphs keep the proportions their magnification gives
-// them: fitted to the part's line as every magnified text is, and across by
-// the same factor, so they are narrower than their cells. The glyphs of one
-// number or letter group in a part ("28", "100x") are set as close as their
-// cells scaled by that factor, round the middle of the group's cells, so the
-// part stays centred over its bar.
+// A fraction part is set as one. Its glyphs keep the proportions their
+// magnification gives them: fitted to the part's line as every magnified
+// text is, and across by the same factor, so they are narrower than their
+// cells. Every draw of the part, glyph, sign bar or any other mark, is set
+// that much closer to the middle of the part's cells (its bar's middle):
+// a glyph in its cell scaled round that middle, a mark moved as far as its
+// own middle is, keeping its shape. So the white between a sign and a digit
+// is about what two digits of a number leave, and the part stays centred on
+// its bar.
 //
 // The serif italic letters and the script ell are drawn by the lesson code
 // with magnifications that would make them far too wide in that model. Each of
@@ -83,6 +86,11 @@ constexpr float kLineScale = 25.0f / 32.0f;
 inline bool on_a_line(float v) { return v > 1; }
 // The drawn em down as a part of the magnified em.
 inline float drawn_scale(float v) { return on_a_line(v) ? kLineScale : 1.0f; }
+
+// Where a point across of a fraction part's cells goes as the part is set
+// closer to their middle: every glyph of a part stands on a line, so by the
+// factor its glyphs are fitted by.
+inline float in_part(float middle, float x) { return middle + (x - middle) * kLineScale; }
 
 inline FaceCalibration calibration(Face face, float v) {
     switch (face) {
@@ -168,15 +176,8 @@ struct GlyphPlacement {
     float spread = 0;
 };
 // Places glyph `g` (code point `cp`, metrics `m`) of a text draw laid out as
-// `l`, and moves `trail` on past it. `group` is the middle of the cells of
-// the fraction part's group the glyph belongs to, if it is in one.
+// `l`, and moves `trail` on past it.
 GlyphPlacement place_glyph(const DrawOp& op, const Layout& l, const LaidGlyph& g, unsigned cp, GlyphMetrics m,
-                           bool slanted, PenTrail& trail, std::optional<float> group = std::nullopt);
-
-// For each draw of a display list, by its index: for a digit or a letter of
-// a fraction part, the middle of the cells of its group (the run of such
-// glyphs drawn one after another, each where the pen of the one before
-// ended, on one line); nothing for every other draw.
-std::vector<std::optional<float>> part_groups(const std::vector<DrawOp>& list);
+                           bool slanted, PenTrail& trail);
 
 }  // namespace plat::internal

@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <map>
@@ -25,7 +26,7 @@ void set_rgb(cairo_t* cr, int colour) {
     cairo_set_source_rgb(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0);
 }
 
-void draw_text(cairo_t* cr, const DrawOp& op, PenTrail& trail, std::optional<float> group) {
+void draw_text(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
     const Layout l = layout_text(op);
     if (l.glyphs.empty() || l.em_x <= 0 || l.em_y <= 0) return;
     set_rgb(cr, op.colour);
@@ -48,7 +49,7 @@ void draw_text(cairo_t* cr, const DrawOp& op, PenTrail& trail, std::optional<flo
         }
         if (!lf) continue;
         const GlyphPlacement p =
-            place_glyph(op, l, g, cp, glyph_metrics(*lf, gi), op.font.italic && face == Face::Gothic, trail, group);
+            place_glyph(op, l, g, cp, glyph_metrics(*lf, gi), op.font.italic && face == Face::Gothic, trail);
         if (p.em_x <= 0 || p.em_y <= 0) continue;
         cairo_font_face_t* thick = p.thick ? thickened(*lf) : nullptr;
         cairo_set_font_face(cr, thick ? thick : lf->cairo);
@@ -90,9 +91,21 @@ void round_corners(cairo_t* cr, const DrawOp& op, std::pair<float, float> first,
     }
 }
 
-void draw_op(cairo_t* cr, const DrawOp& op, PenTrail& trail, std::optional<float> group) {
+// The middle across of a line, box, circle or polyline.
+float middle_across(const DrawOp& op) {
     switch (op.kind) {
-        case OpKind::Text: draw_text(cr, op, trail, group); break;
+        case OpKind::Circle: return op.ax;
+        case OpKind::Polyline: {
+            const auto [lo, hi] = std::minmax_element(op.pts.begin(), op.pts.end());
+            return (lo->first + hi->first) / 2;
+        }
+        default: return (op.ax + op.bx) / 2;
+    }
+}
+
+void draw_op(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
+    switch (op.kind) {
+        case OpKind::Text: draw_text(cr, op, trail); break;
         case OpKind::Line:
             set_ends(cr, op);
             cairo_move_to(cr, op.ax, op.ay);
@@ -169,6 +182,24 @@ void draw_op(cairo_t* cr, const DrawOp& op, PenTrail& trail, std::optional<float
     }
 }
 
+// A sign's bars or another mark of a fraction part keep their shape and
+// move as the part is set closer: as far as their middle does. A rule over
+// the part's cells (a root's over-line) runs over them as they are set.
+void draw_part_mark(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
+    if (op.kind == OpKind::Line && op.advance > 0) {
+        DrawOp rule = op;
+        rule.ax = in_part(*op.part, op.ax);
+        rule.bx = in_part(*op.part, op.bx);
+        draw_op(cr, rule, trail);
+        return;
+    }
+    const float middle = middle_across(op);
+    cairo_save(cr);
+    cairo_translate(cr, in_part(*op.part, middle) - middle, 0);
+    draw_op(cr, op, trail);
+    cairo_restore(cr);
+}
+
 }  // namespace
 
 void render_page(cairo_t* cr) {
@@ -180,9 +211,10 @@ void render_page(cairo_t* cr) {
     {
         std::lock_guard lock(fonts_mutex());
         PenTrail trail;
-        const std::vector<DrawOp>& list = display_list();
-        const std::vector<std::optional<float>> groups = part_groups(list);
-        for (size_t i = 0; i < list.size(); ++i) draw_op(cr, list[i], trail, groups[i]);
+        for (const DrawOp& op : display_list()) {
+            if (op.part && op.kind != OpKind::Text) draw_part_mark(cr, op, trail);
+            else draw_op(cr, op, trail);
+        }
     }
     cairo_restore(cr);
 }

@@ -21,6 +21,7 @@ struct DrawState {
     std::vector<Rect> extents;
     Font font;
     float width = 3;
+    std::optional<float> part;  // of the fraction part being drawn
     unsigned long long version = 0;
 };
 DrawState& ds() {
@@ -80,6 +81,7 @@ void clear_display_list() {
 
 const Font& current_font() { return ds().font; }
 float current_draw_width() { return ds().width; }
+void set_part(std::optional<float> middle) { ds().part = middle; }
 
 namespace internal {
 
@@ -237,6 +239,7 @@ void record(DrawOp op) {
         ++ds().version;
         return;
     }
+    op.part = ds().part;
     mark_corners(op, list);
     const Rect extent = extent_of(op);
     // Wholly off the page (texts are measured at y 1800): nothing to show.
@@ -403,8 +406,7 @@ using plat::OpKind;
 
 namespace plat {
 
-void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance,
-                bool part) {
+void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance) {
     DrawOp op;
     op.kind = OpKind::Text;
     op.ax = x;
@@ -419,7 +421,18 @@ void draw_glyph(float x, float y, const Str& text, float h, float v, float colou
         op.pen_x = pen_x;
         op.advance = advance;
     }
-    op.part = part;
+    internal::record(std::move(op));
+}
+
+void draw_rule(float x0, float x1, float y, float colour) {
+    DrawOp op;
+    op.kind = OpKind::Line;
+    op.ax = op.pen_x = x0;
+    op.bx = x1;
+    op.ay = op.by = y;
+    op.advance = std::max(0.0f, x1 - x0);
+    op.colour = colour_index(colour);
+    op.width = ds().width;
     internal::record(std::move(op));
 }
 

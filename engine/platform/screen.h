@@ -22,10 +22,18 @@ void clear_display_list();
 // One character drawn as $PsSYMBOL40 draws it (top-left at (x, y), magnified
 // h across and v down, in the current font), for a caller whose pen then
 // moves by `advance` from `pen_x`: the glyph is centred in that advance
-// across. A glyph of a fraction part (`part`) is set as a fraction part's
-// glyphs are (fonts.h).
-void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance,
-                bool part = false);
+// across.
+void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance);
+
+// A rule at y from x0 to x1 over the cells of a text, as a root's over-line
+// runs over what stands under it, in the draw width in force: in a fraction
+// part, it runs over them as the part sets them closer.
+void draw_rule(float x0, float x1, float y, float colour);
+
+// The draws from here on are those of a fraction part whose cells are
+// centred on `middle` (its bar's middle), until this is called again;
+// nothing: of no part. A part's draws are set as one (fonts.h).
+void set_part(std::optional<float> middle);
 
 // Current drawing state.
 const Font& current_font();

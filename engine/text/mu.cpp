@@ -156,6 +156,9 @@ void DRAW_STACKED_FRACTION() {
     if ($PfINSTR(1, denominator, SJ("√")) > 0 || $PfINSTR(1, denominator, "^") > 0) denominator_y = y + 36;
     if (root) denominator_y += 8;
 
+    // Both parts are centred on the bar: each is set as one toward its
+    // middle.
+    plat::set_part(x + w / 2);
     G.DSM1 = x + denominator_offset;
     G.DSM2 = denominator_y;
     G.RTASKAI1 = 1;
@@ -166,6 +169,7 @@ void DRAW_STACKED_FRACTION() {
     G.RTASKAI1 = 1;
     G.A$ = numerator;
     DRAW_TOKENS();
+    plat::set_part(std::nullopt);
 
     G.RTASKAI1 = 0;
     G.DSM1 = x + w;

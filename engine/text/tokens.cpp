@@ -12,12 +12,11 @@ namespace {
 void gothic() { FE$SETFONTNAME(0, SJ("ゴシック")); }
 
 // One glyph at (x, y) in the font in force, for a pen at `pen` that then
-// moves by `advance` (returned): the glyph is centred in that advance; in a
-// fraction part (`part`) set as a part's glyphs are. An empty character (the
-// one pass of an empty fraction part) shows nothing, so nothing is drawn for
-// it.
-float glyph(float pen, float advance, float x, float y, const Str& text, float h, float v, bool part = false) {
-    if (!text.empty()) plat::draw_glyph(x, y, text, h, v, G.YMOTO, pen, advance, part);
+// moves by `advance` (returned): the glyph is centred in that advance. An
+// empty character (the one pass of an empty fraction part) shows nothing, so
+// nothing is drawn for it.
+float glyph(float pen, float advance, float x, float y, const Str& text, float h, float v) {
+    if (!text.empty()) plat::draw_glyph(x, y, text, h, v, G.YMOTO, pen, advance);
     return advance;
 }
 
@@ -67,7 +66,7 @@ float draw_by_rule(float x, float y) {
     }
     if (G.X1 == 1 && fraction) {
         FE$SETFONTSIZE(0, 8);
-        glyph(x, 24, x, y - 4, c, 6, 3, true);
+        glyph(x, 24, x, y - 4, c, 6, 3);
         FE$SETFONTSIZE(0, 16);
         G.X1 = 0;
         return 24;
@@ -81,7 +80,7 @@ float draw_by_rule(float x, float y) {
         FE$SETFONTSIZE(0, 8);
         FE$SETFONTITALIC(0, -1);
         const float advance = fraction ? 32 : 27;
-        if (fraction) glyph(x, advance, x + 4, y - 16, c, 12, 5, true);
+        if (fraction) glyph(x, advance, x + 4, y - 16, c, 12, 5);
         else glyph(x, advance, x + 4, y - 22, c, 10, 7);
         gothic();
         FE$SETFONTSIZE(0, 16);
@@ -130,7 +129,7 @@ float draw_by_rule(float x, float y) {
     if (c == " ") return 27;
     if (G.ZX5 == 2 && fraction) {
         FE$SETFONTSIZE(0, 11);
-        glyph(x, 38, x, y, c, 3, 3, true);
+        glyph(x, 38, x, y, c, 3, 3);
         FE$SETFONTSIZE(0, 16);
         return 38;
     }
@@ -138,7 +137,7 @@ float draw_by_rule(float x, float y) {
         return glyph(x, 34, x, y, c, 2, 3);
     }
     if (fraction) {
-        return glyph(x, 32, x, y, c, 4, 2, true);
+        return glyph(x, 32, x, y, c, 4, 2);
     }
     return glyph(x, 27, x, y, c, 3, 3);
 }
@@ -154,7 +153,7 @@ void over_line(float x, float y) {
         return;
     }
     FE$SETDRAWWIDTH(0, 3);
-    $PsLINE(0, 0, G.AY, y - height, 0, x, y - height, -1, G.YMOTO, 0, 0, -1, 7);
+    plat::draw_rule(G.AY, x, y - height, G.YMOTO);
     FE$SETDRAWWIDTH(0, 3);
 }
 

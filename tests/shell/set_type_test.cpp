@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <numeric>
 #include <optional>
 #include <string>
@@ -135,57 +136,68 @@ TEST(SetType, PromptStripRingsStayOpenAtOneToOne) {
     }
 }
 
-// Stacked fractions: "28" over "-7" (Morvane unit 4 ③), "11" over "2" in a
-// table cell (Talisse unit 6 ①), "80" over "100" (Talisse unit 3 ②). A
-// part's digits keep the proportions their magnification gives them, a
-// little wider than tall; the digits of its number stand close without
-// touching, and the number is centred over its bar.
-TEST(SetType, FractionDigitsKeepTheirProportionsAndStandCloseOverTheBar) {
-    struct Fraction {
+// Stacked fractions, each part set as one: "28" over "-7" (Morvane unit 4
+// ③), "11" over "2" in a table cell (Talisse unit 6 ①), "80" over "100"
+// (Talisse unit 3 ②), "36-4x" over "3" (Morvane unit 1 ②), "x+y" over "4"
+// (Talisse unit 7 ②). A part's digits keep the proportions their
+// magnification gives them, a little wider than tall; every two neighbours
+// in it, digits, letters or a sign's bars, stand as close as the digits of
+// a number, without touching, so that "-7" reads as one number and "36-4x"
+// without holes; and the part is centred on its bar.
+TEST(SetType, FractionPartsAreSetAsOneCentredOnTheirBar) {
+    struct Part {
         const char* what;
         const CourseDef& course;
         std::string keys;
-        const char* number;
-        float top;         // the part's top
-        bool denominator;  // below its bar (else above it)
+        const char* anchor;  // a run of its digits or letters, to find it by
+        const char* text;    // the whole part, a character for each glyph or sign
+        float top;           // the part's top
+        bool denominator;    // below its bar (else above it)
     };
-    const Fraction cases[] = {
-        {"a numerator worked out", morvane_course(), "4\r3\r" + presses(8), "28", 510, false},
-        {"a numerator in a table", talisse_course(), "6\r1\r" + presses(1), "11", 225, false},
-        {"a denominator of three digits", talisse_course(), "3\r2\r" + presses(10), "100", 288, true},
+    const Part cases[] = {
+        {"a numerator worked out", morvane_course(), "4\r3\r" + presses(8), "28", "28", 510, false},
+        {"a negative denominator", morvane_course(), "4\r3\r" + presses(8), "7", "-7", 548, true},
+        {"a numerator in a table", talisse_course(), "6\r1\r" + presses(1), "11", "11", 225, false},
+        {"a denominator of three digits", talisse_course(), "3\r2\r" + presses(10), "100", "100", 288, true},
+        {"a numerator with a minus", morvane_course(), "1\r2\r" + presses(5), "36", "36-4x", 190, false},
+        {"a numerator with a plus", talisse_course(), "7\r2\r" + presses(5), "x", "x+y", 90, false},
     };
-    // A part's digits: from its top to their foot (a table's rule may run
+    // A part's glyphs: from its top to their foot (a table's rule may run
     // just below).
     constexpr float kPartDepth = 26;
-    for (const Fraction& c : cases) {
+    for (const Part& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(harness::run(c.course, c.keys, 5));
-        const auto run = probe::glyph_run(c.number, c.top);
-        ASSERT_EQ(run.size(), std::string(c.number).size());
-        const float left = run.front().left, right = run.back().right;
-        const plat::Image img = plat::rasterise(4, left, c.top, right, c.top + kPartDepth);
-        const probe::InkBox number = probe::ink_box(img, left, c.top, right, c.top + kPartDepth);
-        const auto digits = probe::ink_columns(img, left, c.top, right, c.top + kPartDepth);
-        ASSERT_EQ(digits.size(), run.size());
-        for (size_t i = 0; i < digits.size(); ++i) {
-            SCOPED_TRACE(run[i].utf8);
-            const float ratio = (digits[i].second - digits[i].first) / (number.y1 - number.y0);
-            EXPECT_GE(ratio, 1.0f);
-            EXPECT_LE(ratio, 1.3f);
-            if (i > 0) {
-                EXPECT_GE(digits[i].first - digits[i - 1].second, 1.0f);
-                EXPECT_LE(digits[i].first - digits[i - 1].second, 6.0f);
-            }
-        }
+        const auto anchor = probe::glyph_run(c.anchor, c.top);
+        ASSERT_FALSE(anchor.empty()) << c.anchor;
         // The bar: the line across the part, just below or above it.
-        std::optional<float> bar;
+        std::optional<plat::DrawOp> bar;
         const float bar_y0 = c.denominator ? c.top - 12 : c.top + 24, bar_y1 = bar_y0 + 20;
         for (const plat::DrawOp& op : plat::display_list())
             if (op.kind == plat::OpKind::Line && op.ay == op.by && op.ay > bar_y0 && op.ay < bar_y1 &&
-                std::min(op.ax, op.bx) < right && std::max(op.ax, op.bx) > left)
-                bar = (op.ax + op.bx) / 2;
+                std::min(op.ax, op.bx) < anchor.back().right && std::max(op.ax, op.bx) > anchor.front().left)
+                bar = op;
         ASSERT_TRUE(bar);
-        EXPECT_NEAR((number.x0 + number.x1) / 2, *bar, 1.5f);
+        const float left = std::min(bar->ax, bar->bx), right = std::max(bar->ax, bar->bx);
+        const plat::Image img = plat::rasterise(4, left, c.top, right, c.top + kPartDepth);
+        const probe::InkBox part = probe::ink_box(img, left, c.top, right, c.top + kPartDepth);
+        const auto glyphs = probe::ink_columns(img, left, c.top, right, c.top + kPartDepth);
+        const std::string text = c.text;
+        ASSERT_EQ(glyphs.size(), text.size());
+        for (size_t i = 0; i < glyphs.size(); ++i) {
+            SCOPED_TRACE(text.substr(i, 1));
+            if (std::isdigit(static_cast<unsigned char>(text[i]))) {
+                const auto ink = probe::ink_box(img, glyphs[i].first, c.top, glyphs[i].second, c.top + kPartDepth);
+                const float ratio = (glyphs[i].second - glyphs[i].first) / (ink.y1 - ink.y0);
+                EXPECT_GE(ratio, 1.0f);
+                EXPECT_LE(ratio, 1.3f);
+            }
+            if (i > 0) {
+                EXPECT_GE(glyphs[i].first - glyphs[i - 1].second, 1.0f);
+                EXPECT_LE(glyphs[i].first - glyphs[i - 1].second, 6.0f);
+            }
+        }
+        EXPECT_NEAR((part.x0 + part.x1) / 2, (left + right) / 2, 1.5f);
     }
 }
 
