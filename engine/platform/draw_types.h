@@ -44,8 +44,7 @@ struct DrawOp {
     Str text;         // CP932
     float h = 1, v = 1;
     // Text: the advance its caller's pen moves by, from pen_x (0: none
-    // given); the glyph is centred in it across. Line: the cells of a text
-    // it runs over (a root's over-line), when given.
+    // given); the glyph is centred in it across.
     float pen_x = 0, advance = 0;
     // A draw of a fraction part: the middle of the part's cells (its bar's
     // middle), toward which every draw of the part is set closer, a glyph in

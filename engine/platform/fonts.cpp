@@ -257,7 +257,13 @@ Rect text_cells(const DrawOp& op) {
     const float em_y = cal.cy * op.font.size * op.v * drawn_scale(op.v);
     const float baseline = op.ay + cal.baseline * op.font.size * op.v;
     const float below = on_a_line(op.v) ? kDeepestDescender : 1 - kGothicEmTop;
-    return {op.ax, baseline - kGothicEmTop * em_y, op.ax + width, baseline + below * em_y};
+    // Across: in a fraction part, the cells as the part sets them closer.
+    float x0 = op.ax, x1 = op.ax + width;
+    if (op.part) {
+        x0 = in_part(*op.part, x0);
+        x1 = in_part(*op.part, x1);
+    }
+    return {x0, baseline - kGothicEmTop * em_y, x1, baseline + below * em_y};
 }
 
 namespace {

@@ -119,10 +119,11 @@ struct Layout {
 // Lays a text draw out (from the bytes alone; no font is loaded).
 Layout layout_text(const DrawOp& op);
 
-// The cells a text takes: across from its x over its cells, and down the
-// band its face's ink can reach on its line (for an unmagnified text, its
-// em box). What a box must cover to hide the text; computed from the bytes
-// alone, without converting or loading anything.
+// The cells a text takes: across from its x over its cells (in a fraction
+// part, as the part sets them closer), and down the band its face's ink can
+// reach on its line (for an unmagnified text, its em box). What a box must
+// cover to hide the text; computed from the bytes alone, without converting
+// or loading anything.
 Rect text_cells(const DrawOp& op);
 
 // The character as drawn, in UTF-8.

@@ -49,6 +49,13 @@ void reset_runtime_state(std::optional<float> seed, std::optional<std::string> t
 // covering, and the off-page test, decide on.
 Rect extent_of(const DrawOp& op);
 
+// How far across a mark of a fraction part (a line, box, circle or
+// polyline: a sign's bars, a root) is drawn from where it was recorded: it
+// keeps its shape and moves as far as its middle does as the part is set
+// closer (in_part). 0 for a draw of no part, and for a text, whose glyphs
+// are set in their cells instead (text_cells, place_glyph).
+float part_move(const DrawOp& op);
+
 // The pen of lines, circles and polylines: at least a unit wide.
 inline float stroke_width(const DrawOp& op) { return op.width > 1 ? op.width : 1.0f; }
 

@@ -91,18 +91,6 @@ void round_corners(cairo_t* cr, const DrawOp& op, std::pair<float, float> first,
     }
 }
 
-// The middle across of a line, box, circle or polyline.
-float middle_across(const DrawOp& op) {
-    switch (op.kind) {
-        case OpKind::Circle: return op.ax;
-        case OpKind::Polyline: {
-            const auto [lo, hi] = std::minmax_element(op.pts.begin(), op.pts.end());
-            return (lo->first + hi->first) / 2;
-        }
-        default: return (op.ax + op.bx) / 2;
-    }
-}
-
 void draw_op(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
     switch (op.kind) {
         case OpKind::Text: draw_text(cr, op, trail); break;
@@ -183,19 +171,10 @@ void draw_op(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
 }
 
 // A sign's bars or another mark of a fraction part keep their shape and
-// move as the part is set closer: as far as their middle does. A rule over
-// the part's cells (a root's over-line) runs over them as they are set.
+// move as the part is set closer (part_move).
 void draw_part_mark(cairo_t* cr, const DrawOp& op, PenTrail& trail) {
-    if (op.kind == OpKind::Line && op.advance > 0) {
-        DrawOp rule = op;
-        rule.ax = in_part(*op.part, op.ax);
-        rule.bx = in_part(*op.part, op.bx);
-        draw_op(cr, rule, trail);
-        return;
-    }
-    const float middle = middle_across(op);
     cairo_save(cr);
-    cairo_translate(cr, in_part(*op.part, middle) - middle, 0);
+    cairo_translate(cr, part_move(op), 0);
     draw_op(cr, op, trail);
     cairo_restore(cr);
 }

@@ -72,6 +72,7 @@ unsigned palette_rgb(int colour) { return kPalette[((colour % 16) + 16) % 16]; }
 
 // ------------------------------------------------------ display list
 const std::vector<DrawOp>& display_list() { return ds().list; }
+const std::vector<Rect>& display_extents() { return ds().extents; }
 
 void clear_display_list() {
     ds().list.clear();
@@ -116,10 +117,34 @@ Rect line_ink(std::pair<float, float> a, std::pair<float, float> b, float half) 
             std::max(a.first, b.first) + across_x, std::max(a.second, b.second) + across_y};
 }
 
+Rect moved_across(const Rect& r, float dx) { return {r.x0 + dx, r.y0, r.x1 + dx, r.y1}; }
+
+// The middle across of a line, box, circle or polyline.
+float middle_across(const DrawOp& op) {
+    switch (op.kind) {
+        case OpKind::Circle: return op.ax;
+        case OpKind::Polyline: {
+            const auto [lo, hi] = std::minmax_element(op.pts.begin(), op.pts.end());
+            return (lo->first + hi->first) / 2;
+        }
+        default: return (op.ax + op.bx) / 2;
+    }
+}
+
 }  // namespace
+
+float part_move(const DrawOp& op) {
+    const bool mark = op.kind == OpKind::Line || op.kind == OpKind::Box || op.kind == OpKind::Circle ||
+                      (op.kind == OpKind::Polyline && !op.pts.empty());
+    if (!op.part || !mark) return 0;
+    const float middle = middle_across(op);
+    return in_part(*op.part, middle) - middle;
+}
 
 Rect extent_of(const DrawOp& op) {
     const float half = stroke_width(op) / 2;
+    // A mark of a fraction part inks where it is drawn, moved across.
+    const float dx = part_move(op);
     switch (op.kind) {
         case OpKind::Text:
             // A text is the cells it takes; the ink a glyph may put past
@@ -130,22 +155,23 @@ Rect extent_of(const DrawOp& op) {
         case OpKind::Box:
             // Boxes are not antialiased: they paint exactly their rectangle,
             // edge and all.
-            return {std::min(op.ax, op.bx), std::min(op.ay, op.by), std::max(op.ax, op.bx), std::max(op.ay, op.by)};
+            return moved_across(
+                {std::min(op.ax, op.bx), std::min(op.ay, op.by), std::max(op.ax, op.bx), std::max(op.ay, op.by)}, dx);
         case OpKind::Line: {
             const std::pair<float, float> a{op.ax, op.ay}, b{op.bx, op.by};
             Rect r = line_ink(a, b, half);
             if (op.join_first) r = joined(r, around(a, half));
             if (op.join_last) r = joined(r, around(b, half));
-            return whole_units(r);
+            return whole_units(moved_across(r, dx));
         }
-        case OpKind::Circle: return whole_units(around({op.ax, op.ay}, op.r + half));
+        case OpKind::Circle: return whole_units(around({op.ax + dx, op.ay}, op.r + half));
         case OpKind::Polyline: {
             // Round corners and square ends stay within half the pen of
             // the points.
             if (op.pts.empty()) return {};
             Rect r = around(op.pts[0], half);
             for (const auto& p : op.pts) r = joined(r, around(p, half));
-            return whole_units(r);
+            return whole_units(moved_across(r, dx));
         }
         case OpKind::Note:
             return {std::min(op.ax, op.bx), op.ay + kNoteTop,
@@ -162,8 +188,8 @@ namespace {
 std::optional<Rect> cover_of(const DrawOp& op, const Rect& extent) {
     if (op.kind == OpKind::Box && op.filled) return extent;
     if (op.kind == OpKind::Circle && op.filled && op.start == op.end) {
-        const float half = op.r / std::sqrt(2.0f);
-        return Rect{op.ax - half, op.ay - half, op.ax + half, op.ay + half};
+        const float half = op.r / std::sqrt(2.0f), x = op.ax + part_move(op);
+        return Rect{x - half, op.ay - half, x + half, op.ay + half};
     }
     return std::nullopt;
 }
@@ -171,8 +197,9 @@ std::optional<Rect> cover_of(const DrawOp& op, const Rect& extent) {
 // Whether `later`, an opaque shape covering `cover`, hides all of `earlier`,
 // whose extent is `e`.
 bool covers(const DrawOp& later, const Rect& cover, const DrawOp& earlier, Rect e) {
-    if (later.kind == OpKind::Circle && earlier.kind == OpKind::Circle && later.ax == earlier.ax &&
-        later.ay == earlier.ay && later.r + later.width / 2 >= earlier.r + earlier.width / 2)
+    if (later.kind == OpKind::Circle && earlier.kind == OpKind::Circle &&
+        later.ax + part_move(later) == earlier.ax + part_move(earlier) && later.ay == earlier.ay &&
+        later.r + later.width / 2 >= earlier.r + earlier.width / 2)
         return true;
     // Only what lies on the page can be seen: a draw that reaches past its
     // edge is hidden once its part on the page is.
@@ -421,18 +448,6 @@ void draw_glyph(float x, float y, const Str& text, float h, float v, float colou
         op.pen_x = pen_x;
         op.advance = advance;
     }
-    internal::record(std::move(op));
-}
-
-void draw_rule(float x0, float x1, float y, float colour) {
-    DrawOp op;
-    op.kind = OpKind::Line;
-    op.ax = op.pen_x = x0;
-    op.bx = x1;
-    op.ay = op.by = y;
-    op.advance = std::max(0.0f, x1 - x0);
-    op.colour = colour_index(colour);
-    op.width = ds().width;
     internal::record(std::move(op));
 }
 

@@ -18,17 +18,15 @@ namespace plat {
 
 // The display list since the last clear (tests read it).
 const std::vector<DrawOp>& display_list();
+// Beside each of its draws, the part of the page it paints: what covering
+// and the off-page test decide on (tests read it).
+const std::vector<Rect>& display_extents();
 void clear_display_list();
 // One character drawn as $PsSYMBOL40 draws it (top-left at (x, y), magnified
 // h across and v down, in the current font), for a caller whose pen then
 // moves by `advance` from `pen_x`: the glyph is centred in that advance
 // across.
 void draw_glyph(float x, float y, const Str& text, float h, float v, float colour, float pen_x, float advance);
-
-// A rule at y from x0 to x1 over the cells of a text, as a root's over-line
-// runs over what stands under it, in the draw width in force: in a fraction
-// part, it runs over them as the part sets them closer.
-void draw_rule(float x0, float x1, float y, float colour);
 
 // The draws from here on are those of a fraction part whose cells are
 // centred on `middle` (its bar's middle), until this is called again;

@@ -153,7 +153,7 @@ void over_line(float x, float y) {
         return;
     }
     FE$SETDRAWWIDTH(0, 3);
-    plat::draw_rule(G.AY, x, y - height, G.YMOTO);
+    $PsLINE(0, 0, G.AY, y - height, 0, x, y - height, -1, G.YMOTO, 0, 0, -1, 7);
     FE$SETDRAWWIDTH(0, 3);
 }
 

@@ -169,13 +169,16 @@ std::vector<GlyphSpan> glyph_run(const std::string& utf8, float top) {
     const auto& list = plat::display_list();
     for (size_t start = 0; start < list.size(); ++start) {
         std::vector<GlyphSpan> run;
+        float pen = 0;  // where the last glyph's pen ended
         for (size_t i = start; i < list.size() && run.size() < want.size(); ++i) {
             const plat::DrawOp& op = list[i];
             if (op.kind != plat::OpKind::Text) continue;  // a drawn sign between glyphs
             const bool next = op.advance > 0 && op.text == want[run.size()] && std::fabs(op.ay - top) <= 30 &&
-                              (run.empty() || std::fabs(op.pen_x - run.back().right) < 0.01f);
+                              (run.empty() || std::fabs(op.pen_x - pen) < 0.01f);
             if (!next) break;
-            run.push_back({plat::cp932_to_utf8(op.text), op.pen_x, op.pen_x + op.advance, op});
+            pen = op.pen_x + op.advance;
+            const auto set = [&](float x) { return op.part ? plat::internal::in_part(*op.part, x) : x; };
+            run.push_back({plat::cp932_to_utf8(op.text), set(op.pen_x), set(pen), op});
         }
         if (run.size() == want.size() && !run.empty()) return run;
     }

@@ -46,8 +46,9 @@ void save_png(const std::string& name, float scale = 2, float x0 = 0, float y0 =
 // neither. 0 when no text touches a border there.
 long text_touching_borders(float scale, float x0, float y0, float x1, float y1);
 
-// One glyph of a run of text on the page: the advance its pen moved across,
-// and the draw that put it there.
+// One glyph of a run of text on the page: the advance its pen moved across
+// (in a fraction part, as the part sets it closer: where its ink is), and
+// the draw that put it there.
 struct GlyphSpan {
     std::string utf8;
     float left = 0, right = 0;

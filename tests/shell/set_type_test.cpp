@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <numeric>
 #include <optional>
 #include <string>
@@ -143,7 +144,9 @@ TEST(SetType, PromptStripRingsStayOpenAtOneToOne) {
 // magnification gives them, a little wider than tall; every two neighbours
 // in it, digits, letters or a sign's bars, stand as close as the digits of
 // a number, without touching, so that "-7" reads as one number and "36-4x"
-// without holes; and the part is centred on its bar.
+// without holes; the part is centred on its bar; and the extent the display
+// list records for each of its draws (what a box must cover to hide it) is
+// where its ink is.
 TEST(SetType, FractionPartsAreSetAsOneCentredOnTheirBar) {
     struct Part {
         const char* what;
@@ -184,8 +187,24 @@ TEST(SetType, FractionPartsAreSetAsOneCentredOnTheirBar) {
         const auto glyphs = probe::ink_columns(img, left, c.top, right, c.top + kPartDepth);
         const std::string text = c.text;
         ASSERT_EQ(glyphs.size(), text.size());
+        // What the display list records of the part's draws: each glyph's
+        // or sign's ink is where the extent of one of them is, but for the
+        // white a glyph leaves at the sides of its cell (or an italic's ink
+        // put past it) and a sign's bar its ink rounded out to whole units.
+        constexpr float kSideWhite = 3.5f, kRounding = 1;
+        std::vector<plat::Rect> extents;
+        for (size_t i = 0; i < plat::display_list().size(); ++i)
+            if (plat::display_list()[i].part &&
+                plat::display_extents()[i].intersects({left, c.top, right, c.top + kPartDepth}))
+                extents.push_back(plat::display_extents()[i]);
         for (size_t i = 0; i < glyphs.size(); ++i) {
             SCOPED_TRACE(text.substr(i, 1));
+            const auto [x0, x1] = glyphs[i];
+            const float slack = std::isalnum(static_cast<unsigned char>(text[i])) ? kSideWhite : kRounding;
+            EXPECT_TRUE(std::any_of(
+                extents.begin(), extents.end(),
+                [&](const plat::Rect& e) { return std::fabs(e.x0 - x0) <= slack && std::fabs(e.x1 - x1) <= slack; }))
+                << "ink from " << x0 << " to " << x1;
             if (std::isdigit(static_cast<unsigned char>(text[i]))) {
                 const auto ink = probe::ink_box(img, glyphs[i].first, c.top, glyphs[i].second, c.top + kPartDepth);
                 const float ratio = (glyphs[i].second - glyphs[i].first) / (ink.y1 - ink.y0);

@@ -1,10 +1,14 @@
 #include "engine/platform/window/ending.h"
 
+#include <SDL.h>
 #include <signal.h>
 #include <sys/time.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 namespace plat::internal {
@@ -14,23 +18,58 @@ namespace {
 // said why.
 std::atomic<int> ending_status{-1};
 std::atomic<bool> said{false};
-std::atomic<bool> up{false};
-std::atomic<bool> requested{false};
 
-// How long the main loop has to come to a requested close.
-constexpr suseconds_t kCloseGraceUs = 500'000;
-
-void on_termination(int) {
-    if (!up.load()) end_quietly(0);
-    requested = true;
-    // A display that does not answer may hold the main loop inside SDL: then
-    // the alarm ends the program.
-    itimerval grace{};
-    grace.it_value.tv_usec = kCloseGraceUs;
-    setitimer(ITIMER_REAL, &grace, nullptr);
+// Whether the caller is the one to end the program, with `status`; false
+// when another has already begun to. The one that is says why, sets `said`,
+// and ends the process.
+bool claim_ending(int status) {
+    static_assert(std::atomic<int>::is_always_lock_free);
+    int none = -1;
+    return ending_status.compare_exchange_strong(none, status);
 }
 
-void on_alarm(int) { end_quietly(0); }
+// For a caller that lost the claim: ends the process with the status of the
+// ending under way once that has said why, or a second has passed. The one
+// that claimed it may be stuck after its words (in a message box on a display
+// that does not answer), or be this very thread, interrupted before them.
+[[noreturn]] void end_as_claimed() {
+    const timespec step{0, 10'000'000};
+    for (int i = 0; i < 100 && !said.load(); ++i) nanosleep(&step, nullptr);
+    _exit(ending_status.load());
+}
+
+// Only write: no stdio, no allocation, safe wherever the process ends.
+void say(const char* text) {
+    size_t left = std::strlen(text);
+    while (left > 0) {
+        const ssize_t n = write(STDERR_FILENO, text, left);
+        if (n <= 0) return;
+        text += n;
+        left -= static_cast<size_t>(n);
+    }
+}
+
+std::atomic<bool> up{false};
+std::atomic<bool> requested{false};
+std::atomic<bool> deadline_set{false};
+
+// How long the program has to finish ending once a termination signal has
+// closed its window: the main loop may be held inside SDL by a display that
+// does not answer, and so may SDL's teardown after the loop has closed.
+constexpr suseconds_t kExitDeadlineUs = 500'000;
+
+void on_termination(int) {
+    if (!up.load()) end_as_closed();
+    requested = true;
+    // One deadline, from the first signal: a session manager that sends the
+    // signal again and again must not keep putting it off.
+    if (deadline_set.exchange(true)) return;
+    itimerval deadline{};
+    deadline.it_value.tv_usec = kExitDeadlineUs;
+    setitimer(ITIMER_REAL, &deadline, nullptr);
+}
+
+void on_exit_deadline(int) { end_as_closed(); }
 
 void handle(int signal, void (*handler)(int)) {
     struct sigaction action {};
@@ -40,38 +79,53 @@ void handle(int signal, void (*handler)(int)) {
     sigaction(signal, &action, nullptr);
 }
 
+// A signal the program was started with ignored was meant not to reach it:
+// a script's background job ignores SIGINT, so that Ctrl+C in the terminal
+// stops only what runs in the foreground.
+bool started_ignoring(int signal) {
+    struct sigaction current {};
+    return sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
+}
+
 }  // namespace
 
-bool claim_ending(int status) {
-    static_assert(std::atomic<int>::is_always_lock_free);
-    int none = -1;
-    return ending_status.compare_exchange_strong(none, status);
-}
-
-void ending_said() { said = true; }
-
-void end_as_claimed() {
-    // The one that claimed the ending may be stuck after its words (in a
-    // message box on a display that does not answer), or be this very
-    // thread, interrupted before them.
-    const timespec step{0, 10'000'000};
-    for (int i = 0; i < 100 && !said.load(); ++i) nanosleep(&step, nullptr);
-    _exit(ending_status.load());
-}
-
-void end_quietly(int status) {
-    if (!claim_ending(status)) end_as_claimed();
-    _exit(status);
-}
-
 void end_on_termination_signals() {
-    handle(SIGTERM, on_termination);
-    handle(SIGINT, on_termination);
-    handle(SIGALRM, on_alarm);
+    for (int signal : {SIGTERM, SIGINT})
+        if (!started_ignoring(signal)) handle(signal, on_termination);
+    handle(SIGALRM, on_exit_deadline);
 }
 
 void window_is_up() { up = true; }
 
 bool termination_requested() { return requested.load(); }
+
+void end_as_closed() {
+    if (!claim_ending(0)) end_as_claimed();
+    _exit(0);
+}
+
+void end_display_lost(const char* server, const char* variable, const char* name, const char* why) {
+    if (!claim_ending(1)) end_as_claimed();
+    say("The course ends: it lost its connection to the ");
+    say(server);
+    say(" at ");
+    say(variable);
+    say("=");
+    say(name && *name ? name : "(unknown)");
+    say(" (");
+    say(why);
+    say(").\n");
+    said = true;
+    _exit(1);
+}
+
+void end_cannot_open(const std::string& message, bool message_box) {
+    if (!claim_ending(1)) end_as_claimed();
+    std::fprintf(stderr, "%s\n", message.c_str());
+    std::fflush(stderr);
+    said = true;
+    if (message_box) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Morvane / Talisse", message.c_str(), nullptr);
+    std::exit(1);
+}
 
 }  // namespace plat::internal

@@ -26,9 +26,10 @@
 
 #include "engine/platform/internal.h"
 #include "engine/platform/raster.h"
-#include "engine/platform/window/display_lost.h"
 #include "engine/platform/window/ending.h"
 #include "engine/platform/window/keys.h"
+#include "engine/platform/window/wayland_faults.h"
+#include "engine/platform/window/x11_faults.h"
 
 namespace plat::internal {
 namespace {
@@ -37,17 +38,6 @@ namespace {
 // waiting: short enough for the page to stay lively, long enough that a
 // program waiting for a key uses no measurable CPU.
 constexpr Uint32 kWaitMs = 100;
-
-// Says why the program cannot start, on standard error and, when a display
-// can show one, in a message box; then ends the program.
-[[noreturn]] void fail_start(const std::string& message, bool message_box = true) {
-    if (!claim_ending(1)) end_as_claimed();
-    std::fprintf(stderr, "%s\n", message.c_str());
-    std::fflush(stderr);
-    ending_said();
-    if (message_box) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Morvane / Talisse", message.c_str(), nullptr);
-    std::exit(1);
-}
 
 std::string env(const char* name) {
     const char* v = std::getenv(name);
@@ -70,82 +60,90 @@ void skip_bus_autolaunch() {
     setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
 }
 
-// Chooses the video drivers that show a real window on the user's display:
-// X11 where DISPLAY names a server, Wayland where WAYLAND_DISPLAY names one.
-// Never an off-screen or dummy driver: a program without a window would run
-// on, unseen, until a signal ended it. Stops the program when there is none.
-// Where Wayland alone is tried, returns the watch on its connection, which
+// Where SDL opened the display, and the watch on a Wayland connection, which
 // lasts until the window is up.
-std::unique_ptr<WaylandStartWatch> choose_video_driver() {
-    const std::string display = env("DISPLAY"), wayland = env("WAYLAND_DISPLAY");
-    std::string drivers;
-    if (!display.empty()) drivers = "x11";
-    if (!wayland.empty()) drivers += drivers.empty() ? "wayland" : ",wayland";
-    if (drivers.empty())
-        fail_start(
+struct OpenDisplay {
+    bool wayland = false;
+    std::unique_ptr<WaylandStartWatch> start_watch;
+};
+
+bool init_video(const char* driver) {
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, driver, SDL_HINT_OVERRIDE);
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+// Opens the user's display with a video driver that shows a real window on
+// it: X11 where DISPLAY names a server; else, or where that server cannot be
+// reached, Wayland where WAYLAND_DISPLAY names a compositor or one handed the
+// program a connection. Never an off-screen or dummy driver: a program
+// without a window would run on, unseen, until a signal ended it. Stops the
+// program when there is no display to open.
+OpenDisplay open_display() {
+    const std::string display = env("DISPLAY"), wayland = env("WAYLAND_DISPLAY"), handed = env("WAYLAND_SOCKET");
+    const bool handed_wayland = std::getenv("WAYLAND_SOCKET") != nullptr;
+    if (display.empty() && wayland.empty() && !handed_wayland)
+        end_cannot_open(
             "The course cannot open its window: no display is set (the environment variable DISPLAY is "
             "empty or unset, and so is WAYLAND_DISPLAY). Start it from a desktop session.",
             false);
-    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
     // The program's own handlers end it on SIGTERM and SIGINT.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     skip_bus_autolaunch();
-    // Before SDL opens the display: SDL keeps the handlers it finds (and puts
-    // the error handler back as it quits, when the last errors are read),
-    // and the display may go, or the window be destroyed, before SDL returns.
-    std::unique_ptr<WaylandStartWatch> watch;
+    std::string tried, error;
     if (!display.empty()) {
-        ignore_wakeups_of_closed_windows();
-        end_when_x_connection_lost();
-        watch_own_windows();
-    } else {
-        watch = WaylandStartWatch::begin();
+        // Before SDL opens the display: the server may go while SDL
+        // connects, and SDL keeps the handlers it finds (and puts the error
+        // handler back as it quits, when the last errors are read).
+        handle_x11_faults();
+        if (init_video("x11")) {
+            // Under X11 the window surface is a software framebuffer (X11
+            // shared memory), not a texture of a GPU renderer. Wayland has no
+            // such framebuffer: there SDL shows the surface through a
+            // renderer's texture, and without one the window would stay empty.
+            SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+            // X events passed on from now on: the window's DestroyNotify may
+            // come before SDL has returned it.
+            SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+            return {};
+        }
+        tried = "the X server at DISPLAY=" + display;
+        error = SDL_GetError();
     }
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::string tried;
-        if (!display.empty()) tried = "the X server at DISPLAY=" + display;
-        if (!wayland.empty())
-            tried += (tried.empty() ? "" : ", nor ") + std::string("the Wayland server at WAYLAND_DISPLAY=") + wayland;
-        fail_start("The course cannot open its window: it could not connect to " + tried + " (" + SDL_GetError() + ").",
-                   false);
+    if (!wayland.empty() || handed_wayland) {
+        OpenDisplay opened{true, WaylandStartWatch::begin()};
+        if (init_video("wayland")) return opened;
+        // SDL gave up because the compositor went as the program connected.
+        if (opened.start_watch) opened.start_watch->end_if_lost();
+        tried += (tried.empty() ? "" : ", nor ") + std::string("the Wayland server at ") +
+                 (handed_wayland ? "WAYLAND_SOCKET=" + handed : "WAYLAND_DISPLAY=" + wayland);
+        error = SDL_GetError();
     }
-    const char* chosen = SDL_GetCurrentVideoDriver();
-    if (!chosen || (std::strcmp(chosen, "x11") != 0 && std::strcmp(chosen, "wayland") != 0)) {
-        SDL_Quit();
-        fail_start(std::string("The course cannot open its window: no display driver (got ") +
-                       (chosen ? chosen : "none") + ").",
-                   false);
-    }
-    if (std::strcmp(chosen, "x11") == 0) {
-        // Under X11 the window surface is a software framebuffer (X11 shared
-        // memory), not a texture of a GPU renderer. Wayland has no such
-        // framebuffer: there SDL shows the surface through a renderer's
-        // texture, and without one the window would stay empty.
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        // X events passed on from the start: the window's DestroyNotify may
-        // come before SDL has returned it.
-        SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
-    }
-    return watch;
+    end_cannot_open("The course cannot open its window: it could not connect to " + tried + " (" + error + ").", false);
 }
 
 class Window final : public Backend {
 public:
     explicit Window(const std::string& title) {
         end_on_termination_signals();
-        if (auto missing = check_fonts()) fail_start(*missing);
-        start_watch_ = choose_video_driver();
+        if (auto missing = check_fonts()) end_cannot_open(*missing, true);
+        OpenDisplay opened = open_display();
+        wayland_ = opened.wayland;
+        start_watch_ = std::move(opened.start_watch);
+        if (!wayland_) watch_window_birth();
         // A Wayland window that SDL creates maximised still gets its first
         // buffer at the page's size, which a compositor may refuse by ending
         // the connection; asked for once the window exists, the maximised
         // size comes before any buffer.
-        wayland_ = std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") == 0;
         window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    static_cast<int>(kPageWidth), static_cast<int>(kPageHeight),
                                    SDL_WINDOW_RESIZABLE | (wayland_ ? 0 : SDL_WINDOW_MAXIMIZED));
-        if (!window_) fail_start(std::string("The course cannot open its window: ") + SDL_GetError());
+        window_made(window_);
+        if (!window_) {
+            // SDL gave up because the compositor went as the window was made.
+            if (start_watch_) start_watch_->end_if_lost();
+            end_cannot_open(std::string("The course cannot open its window: ") + SDL_GetError(), true);
+        }
         if (wayland_) SDL_MaximizeWindow(window_);
-        watch_x_window(window_);
         SDL_StartTextInput();
         // No blank page first: the page is shown when the program first
         // waits for a key, which at start is the menu.
@@ -254,13 +252,10 @@ private:
         shown_ = display_list();
         stale_ = false;
         draw();
-        if (!up_) {
-            // The window is up, showing its first page: from now on SDL
-            // reports a lost display, and a termination signal closes it.
-            start_watch_.reset();
-            up_ = true;
-            window_is_up();
-        }
+        // The window is up, showing a page: from now on SDL reports a lost
+        // display, and a termination signal closes the window.
+        start_watch_.reset();
+        window_is_up();
     }
 
     void draw() {
@@ -321,7 +316,6 @@ private:
     }
 
     std::unique_ptr<WaylandStartWatch> start_watch_;
-    bool up_ = false;
     bool wayland_ = false;
     SDL_Window* window_ = nullptr;
     const void* populated_ = nullptr;  // the framebuffer whose pages are mapped
