@@ -31,6 +31,10 @@ bool termination_requested();
 // no exit handler run. Safe in a signal handler and on any thread.
 [[noreturn]] void end_as_closed();
 
+// Why a display went away, as far as the program can tell: its server ended
+// or the session closed.
+inline constexpr const char* kDisplayGone = "it stopped, or the session closed";
+
 // Ends the process because its display went away: one line naming it, the
 // `server` ("X server") at `variable`=`name` ("DISPLAY", ":0"), and `why`;
 // status 1. Nothing else runs: no exit handler, nothing that could reach the

@@ -24,8 +24,6 @@
 namespace plat::internal {
 namespace {
 
-const char* const kGone = "it stopped, or the session closed";
-
 // The display the program's connection is to, as its line names it: taken
 // once, as the watch begins, before the Wayland library clears
 // WAYLAND_SOCKET on the main thread while the watcher may be reading.
@@ -84,7 +82,7 @@ struct sigaction segv_before, bus_before;
 
 void on_fault(int signal) {
     const int fd = fault_watched.load();
-    if (fd >= 0 && has_closed(fd)) end_lost(kGone);
+    if (fd >= 0 && has_closed(fd)) end_lost(kDisplayGone);
     // Back to what there was before: the faulting access runs again and
     // meets it.
     sigaction(signal, signal == SIGSEGV ? &segv_before : &bus_before, nullptr);
@@ -155,7 +153,7 @@ WaylandStartWatch::~WaylandStartWatch() {
 }
 
 void WaylandStartWatch::end_if_lost() const {
-    if (has_closed(connection_)) end_lost(kGone);
+    if (has_closed(connection_)) end_lost(kDisplayGone);
 }
 
 // Sleeps until the compositor's end of the connection closes (it ended,
@@ -170,7 +168,7 @@ void WaylandStartWatch::watch() const {
             return;
         }
         if (fds[1].revents != 0 || (fds[0].revents & POLLNVAL) != 0) return;
-        if (fds[0].revents & (POLLHUP | POLLERR)) end_lost(kGone);
+        if (fds[0].revents & (POLLHUP | POLLERR)) end_lost(kDisplayGone);
     }
 }
 
@@ -182,7 +180,7 @@ void end_if_wayland_connection_lost(SDL_Window* window) {
     if (error == 0) return;
     // A protocol error is a request the compositor refused before it closed
     // the connection (the Wayland library has already said which).
-    end_lost(error == EPROTO ? "it refused a request" : kGone);
+    end_lost(error == EPROTO ? "it refused a request" : kDisplayGone);
 }
 
 }  // namespace plat::internal

@@ -23,8 +23,7 @@ namespace {
 // Xlib calls this once it finds the connection broken; it must not return
 // (Xlib would then exit the usual way).
 int on_x_connection_lost(Display* display) {
-    end_display_lost("X server", "DISPLAY", display ? DisplayString(display) : nullptr,
-                     "it stopped, or the session closed");
+    end_display_lost("X server", "DISPLAY", display ? DisplayString(display) : nullptr, kDisplayGone);
 }
 
 XErrorHandler handler_before = nullptr;
