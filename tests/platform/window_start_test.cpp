@@ -14,6 +14,7 @@ using namespace window_test;
 using window_test::operator<<;  // prints the table rows of this file
 
 enum class Kind { X11, Wayland };
+using Moment = DisplayRelay::Moment;
 
 class StartTest : public WindowTest {
 protected:
@@ -73,10 +74,6 @@ protected:
     void stop_display() {
         let_go_of_x_server();
         kill(display_server().pid, SIGSTOP);
-    }
-    void resume_display() {
-        kill(display_server().pid, SIGCONT);
-        if (kind_ == Kind::X11 && !display_) display_ = XOpenDisplay(display_name_.c_str());
     }
     void end_display() {
         let_go_of_x_server();
@@ -199,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(WindowTest, SilentDisplayTest, ::testing::ValuesIn(kSil
 
 // A program started with SIGINT ignored (a script's background job) or
 // SIGTERM ignored (by its launcher) keeps it ignored, as the program starts
-// and at its menu: that signal leaves it running, on to its page or to the
+// (held there by a relay) and at its menu: that signal leaves it running, on to its page or to the
 // next key; the other still ends it as a close does.
 struct IgnoredSignalCase {
     const char* name;
@@ -224,12 +221,16 @@ TEST_P(IgnoredSignalTest, StaysIgnored) {
     ASSERT_NO_FATAL_FAILURE(open_display(*c.program, Kind::X11));
     if (IsSkipped()) return;
     if (c.starting) {
-        // The display silent, the program waits inside SDL's start for it.
-        stop_display();
-        start(*c.program, {c.ignored});
-        ASSERT_TRUE(program_.wait_for_socket(*c.program)) << "the program did not connect to its display";
+        // Held inside SDL's start, once connected to its display.
+        Launch how;
+        how.display = put_relay(Moment::Connected);
+        ASSERT_NE(how.display, "") << "the relay cannot listen";
+        how.ignored = {c.ignored};
+        how.stderr_file = err_file();
+        launch(*c.program, how);
+        ASSERT_TRUE(relay_->wait_held(60s)) << "the program did not come to the moment: " << err();
         kill(program_.pid, c.ignored);
-        resume_display();
+        relay_->release();
         ASSERT_NE(wait_for_page(c.title), 0u) << "the program did not go on to its page: " << err();
     } else {
         start(*c.program, {c.ignored});
@@ -264,10 +265,9 @@ struct DisplayEndsCase {
     const char* name;
     const std::string* program;
     Route route;
-    DisplayRelay::Moment moment;
+    Moment moment;
     bool lost;  // the line says the connection was lost; else that none was made
 };
-using Moment = DisplayRelay::Moment;
 // clang-format off
 const DisplayEndsCase kDisplayEndsCases[] = {
     {"X11Connecting",                 &kMorvane, Route::X11,               Moment::Connecting, false},
@@ -328,7 +328,7 @@ INSTANTIATE_TEST_SUITE_P(WindowTest, DisplayEndsTest, ::testing::ValuesIn(kDispl
 struct MadeWindowCase {
     const char* name;
     const std::string* program;
-    DisplayRelay::Moment moment;
+    Moment moment;
 };
 const MadeWindowCase kMadeWindowCases[] = {
     {"MorvaneAsItIsMade", &kMorvane, Moment::WindowMade},
