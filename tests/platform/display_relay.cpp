@@ -105,7 +105,7 @@ bool logging() { return std::getenv("RELAY_LOG") != nullptr; }
 
 struct DisplayRelay::Link {
     int program = -1, server = -1;
-    int number = 0;                   // X11: the program's connections in order, from 1
+    int number = 0;                   // the program's connections in order, from 1
     std::vector<unsigned char> seen;  // what the program sent, not yet read through
     size_t parsed = 0;                // of `seen`, read through
     bool done = false;                // the moment is past: no more reading through
@@ -210,7 +210,7 @@ void DisplayRelay::add_link(int program_fd) {
         return;
     }
     std::lock_guard lock(mutex_);
-    link->number = ++x11_connections_;
+    link->number = ++connections_;
     links_.push_back(std::move(link));
 }
 
@@ -242,8 +242,7 @@ long DisplayRelay::find_moment(Link& link) {
             const unsigned opcode = b[at];
             if (log) std::fprintf(stderr, "relay x11 #%d request %u\n", link.number, opcode);
             link.parsed += size;
-            if (hold_at_ == Moment::Connected && link.number == 1 && x11_connections_ >= 2)
-                return static_cast<long>(at);
+            if (hold_at_ == Moment::Connected && link.number == 1 && connections_ >= 2) return static_cast<long>(at);
             // CreateWindow: the window's id, then its parent's. A top-level
             // window's parent is the root, the server's own: its id is not
             // from the program's range (the bits above a client's 21).

@@ -81,7 +81,7 @@ private:
     std::atomic<bool> held_{false}, released_{false}, stopping_{false};
     std::atomic<unsigned long> window_{0};
     bool passed_held_ = false;  // the relay's own: what was held has gone on
-    int x11_connections_ = 0;
+    int connections_ = 0;
     std::thread thread_;
 };
 

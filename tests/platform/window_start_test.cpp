@@ -54,7 +54,7 @@ protected:
     // program at `moment`, listening where the program is told its display
     // is: for X11 a display number of its own (a socket in /tmp/.X11-unix),
     // for Wayland a socket beside the compositor's.
-    std::string put_relay(DisplayRelay::Moment moment) {
+    std::string put_relay(Moment moment) {
         const bool x11 = kind_ == Kind::X11;
         relay_ = std::make_unique<DisplayRelay>(x11 ? DisplayRelay::Protocol::X11 : DisplayRelay::Protocol::Wayland,
                                                 x11 ? "/tmp/.X11-unix/X" + number_ : socket_, moment);
