@@ -13,6 +13,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -211,17 +212,22 @@ protected:
     // standard error goes to. Without that file the leak checker is off: in
     // the sanitizer build the X and D-Bus client libraries keep blocks past
     // exit that it cannot attribute (the headless tests check the course's
-    // own memory).
+    // own memory). With `default_faults`, SIGSEGV and SIGBUS keep their
+    // default action in the sanitizer build too, as in a build without it.
     struct Launch {
         std::string display, wayland_display;
         int wayland_socket = -1;
         std::vector<int> ignored;
         std::string stderr_file;
+        bool default_faults = false;
     };
     void launch(const std::string& path, const Launch& how) {
         program_.pid = fork();
         if (program_.pid != 0) return;
         quiet_child();
+        // A program a test ends by a fault leaves no core file behind.
+        const rlimit no_core{0, 0};
+        setrlimit(RLIMIT_CORE, &no_core);
         for (const auto& [name, value] : {std::pair{"DISPLAY", how.display}, {"WAYLAND_DISPLAY", how.wayland_display}})
             value.empty() ? unsetenv(name) : setenv(name, value.c_str(), 1);
         if (how.wayland_socket >= 0) {
@@ -230,10 +236,12 @@ protected:
             unsetenv("WAYLAND_SOCKET");
         }
         for (int signal : how.ignored) ::signal(signal, SIG_IGN);
-        if (how.stderr_file.empty()) {
-            const char* asan = std::getenv("ASAN_OPTIONS");
-            setenv("ASAN_OPTIONS", (std::string(asan ? asan : "") + ":detect_leaks=0").c_str(), 1);
-        } else {
+        const char* asan = std::getenv("ASAN_OPTIONS");
+        std::string options = asan ? asan : "";
+        if (how.default_faults) options += ":handle_segv=0:handle_sigbus=0";
+        if (how.stderr_file.empty()) options += ":detect_leaks=0";
+        if (!options.empty()) setenv("ASAN_OPTIONS", options.c_str(), 1);
+        if (!how.stderr_file.empty()) {
             const int err = open(how.stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             dup2(err, 2);
         }

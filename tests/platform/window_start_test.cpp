@@ -64,6 +64,18 @@ protected:
         return x11 ? ":" + number : relay_socket_;
     }
 
+    // Starts `program` as `how` says through a relay put on the display,
+    // its standard error to `err_file()`, and waits until the relay holds it
+    // at `moment`.
+    void start_held(const std::string& program, Moment moment, Launch how = {}) {
+        const std::string relayed = put_relay(moment);
+        ASSERT_NE(relayed, "") << "the relay cannot listen";
+        (kind_ == Kind::X11 ? how.display : how.wayland_display) = relayed;
+        how.stderr_file = err_file();
+        launch(program, how);
+        ASSERT_TRUE(relay_->wait_held(60s)) << "the program did not come to the moment: " << err();
+    }
+
     // The test's own X connection goes before the X server stops or ends:
     // Xlib would wait on it, or end the test.
     void let_go_of_x_server() {
@@ -223,12 +235,8 @@ TEST_P(IgnoredSignalTest, StaysIgnored) {
     if (c.starting) {
         // Held inside SDL's start, once connected to its display.
         Launch how;
-        how.display = put_relay(Moment::Connected);
-        ASSERT_NE(how.display, "") << "the relay cannot listen";
         how.ignored = {c.ignored};
-        how.stderr_file = err_file();
-        launch(*c.program, how);
-        ASSERT_TRUE(relay_->wait_held(60s)) << "the program did not come to the moment: " << err();
+        ASSERT_NO_FATAL_FAILURE(start_held(*c.program, Moment::Connected, how));
         kill(program_.pid, c.ignored);
         relay_->release();
         ASSERT_NE(wait_for_page(c.title), 0u) << "the program did not go on to its page: " << err();
@@ -319,6 +327,42 @@ TEST_P(DisplayEndsTest, EndsInTheWordsOfItsMoment) {
 
 INSTANTIATE_TEST_SUITE_P(WindowTest, DisplayEndsTest, ::testing::ValuesIn(kDisplayEndsCases), CaseName());
 
+// Another program sends the program a SIGSEGV or SIGBUS (kill -SEGV) as it
+// starts under Wayland, held by a relay while SDL connects or makes the
+// window, its compositor there: the signal ends it, as it ends any program.
+// What the start does with a fault of the program's own when its compositor
+// has gone is for such faults alone.
+struct SentFaultCase {
+    const char* name;
+    const std::string* program;
+    Moment moment;
+    int signal;
+};
+const SentFaultCase kSentFaultCases[] = {
+    {"MorvaneSegvConnected", &kMorvane, Moment::Connected, SIGSEGV},
+    {"TalisseBusWindowMade", &kTalisse, Moment::WindowMade, SIGBUS},
+};
+
+class SentFaultTest : public StartTest, public ::testing::WithParamInterface<SentFaultCase> {};
+
+TEST_P(SentFaultTest, EndsTheProgramByIt) {
+    const SentFaultCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(open_display(*c.program, Kind::Wayland));
+    if (IsSkipped()) return;
+    Launch how;
+    how.default_faults = true;
+    ASSERT_NO_FATAL_FAILURE(start_held(*c.program, c.moment, how));
+    kill(program_.pid, c.signal);
+    // Were the signal lost, the program would go on to its menu.
+    relay_->release();
+    const auto status = program_.wait_for_exit(20s);
+    ASSERT_TRUE(status.has_value()) << "the program still runs 20 s after the signal: " << err();
+    EXPECT_EQ(*status, 128 + c.signal) << err();
+    EXPECT_EQ(err(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowTest, SentFaultTest, ::testing::ValuesIn(kSentFaultCases), CaseName());
+
 // Another program destroys the program's window as SDL makes it (some tools
 // do, the moment a window exists): SDL's next requests about it fail, and it
 // would wait for ever for the window to be mapped. Or it destroys the window
@@ -341,12 +385,7 @@ TEST_P(MadeWindowTest, DestroyedItEndsAsClosed) {
     const MadeWindowCase& c = GetParam();
     ASSERT_NO_FATAL_FAILURE(open_display(*c.program, Kind::X11));
     if (IsSkipped()) return;
-    Launch how;
-    how.display = put_relay(c.moment);
-    ASSERT_NE(how.display, "") << "the relay cannot listen";
-    how.stderr_file = err_file();
-    launch(*c.program, how);
-    ASSERT_TRUE(relay_->wait_held(60s)) << "the program did not come to the moment: " << err();
+    ASSERT_NO_FATAL_FAILURE(start_held(*c.program, c.moment));
     // The server has the program's request to make the window, but may not
     // have taken it yet.
     XWindowAttributes attributes;

@@ -14,7 +14,6 @@
 #include <unistd.h>
 #include <wayland-client.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -67,43 +66,6 @@ int handed_down_connection(const char* text) {
     return fcntl(static_cast<int>(fd), F_GETFD) == -1 ? -1 : static_cast<int>(fd);
 }
 
-bool has_closed(int fd) {
-    pollfd p{fd, 0, 0};
-    return poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR)) != 0;
-}
-
-// SDL's teardown of a start that failed on a dead connection may crash in
-// the Wayland library (libdecor's plugin destroys what the dead connection
-// never made), before the watcher, woken by the same closing, has ended the
-// program. A fault while the watched connection has closed ends the program
-// as the lost display it is; any other goes on as it would have.
-std::atomic<int> fault_watched{-1};
-struct sigaction segv_before, bus_before;
-
-void on_fault(int signal) {
-    const int fd = fault_watched.load();
-    if (fd >= 0 && has_closed(fd)) end_lost(kDisplayGone);
-    // Back to what there was before: the faulting access runs again and
-    // meets it.
-    sigaction(signal, signal == SIGSEGV ? &segv_before : &bus_before, nullptr);
-}
-
-void watch_faults(int fd) {
-    struct sigaction action {};
-    action.sa_handler = on_fault;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_NODEFER | SA_RESETHAND;
-    fault_watched = fd;
-    sigaction(SIGSEGV, &action, &segv_before);
-    sigaction(SIGBUS, &action, &bus_before);
-}
-
-void stop_watching_faults() {
-    fault_watched = -1;
-    sigaction(SIGSEGV, &segv_before, nullptr);
-    sigaction(SIGBUS, &bus_before, nullptr);
-}
-
 }  // namespace
 
 std::unique_ptr<WaylandStartWatch> WaylandStartWatch::begin() {
@@ -138,11 +100,11 @@ WaylandStartWatch::WaylandStartWatch(int connection, int stop_read, int stop_wri
     pthread_sigmask(SIG_BLOCK, &blocked, &before);
     watcher_ = std::thread([this] { watch(); });
     pthread_sigmask(SIG_SETMASK, &before, nullptr);
-    watch_faults(connection_);
+    fault_net_.emplace(connection_, [] { end_lost(kDisplayGone); });
 }
 
 WaylandStartWatch::~WaylandStartWatch() {
-    stop_watching_faults();
+    fault_net_.reset();
     const char stop = 0;
     while (write(stop_write_, &stop, 1) < 0 && errno == EINTR) {
     }
@@ -153,7 +115,7 @@ WaylandStartWatch::~WaylandStartWatch() {
 }
 
 void WaylandStartWatch::end_if_lost() const {
-    if (has_closed(connection_)) end_lost(kDisplayGone);
+    if (connection_has_closed(connection_)) end_lost(kDisplayGone);
 }
 
 // Sleeps until the compositor's end of the connection closes (it ended,

@@ -4,8 +4,11 @@
 // reports it. Either way the program ends with its one line and status 1.
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
+
+#include "engine/platform/window/fault_net.h"
 
 struct SDL_Window;
 
@@ -43,6 +46,9 @@ private:
     // ends of the pipe that stops the watcher.
     int connection_, stop_read_, stop_write_;
     std::thread watcher_;
+    // SDL's teardown of a start that failed on the closed connection may
+    // crash before the watcher has ended the program.
+    std::optional<FaultNet> fault_net_;
 };
 
 // SDL reports a lost Wayland connection only as a request to quit: on such a
