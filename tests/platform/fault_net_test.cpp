@@ -4,7 +4,6 @@
 // fault of its own access, or a SIGSEGV or SIGBUS sent to it, and ends in
 // the words of a lost display only where its connection has closed and the
 // fault is its own. Anything else meets what there was before the net.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mman.h>
